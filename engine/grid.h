@@ -1,0 +1,52 @@
+#pragma once
+// Fixed-extent arrays whose every access is bounds-checked: an index outside
+// the declared extent is a fault of the content data and must surface as an
+// error the commands can report, never as a silent out-of-bounds read.
+
+#include <array>
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace zoravina {
+
+class IndexError : public std::out_of_range {
+public:
+    using std::out_of_range::out_of_range;
+};
+
+template <class T, std::size_t... Extents>
+class Grid {
+public:
+    static constexpr std::size_t rank = sizeof...(Extents);
+    static constexpr std::array<std::size_t, rank> extents{Extents...};
+    static constexpr std::size_t cellCount = (Extents * ...);
+
+    template <class... I>
+    T& operator()(I... index) { return cells_[offset(index...)]; }
+    template <class... I>
+    const T& operator()(I... index) const { return cells_[offset(index...)]; }
+
+    void fill(const T& value) { cells_.assign(cellCount, value); }
+
+private:
+    template <class... I>
+    std::size_t offset(I... index) const
+    {
+        static_assert(sizeof...(I) == rank, "wrong number of indexes");
+        const std::array<long long, rank> ix{static_cast<long long>(index)...};
+        std::size_t result = 0;
+        for (std::size_t d = 0; d < rank; ++d) {
+            if (ix[d] < 0 || ix[d] >= static_cast<long long>(extents[d]))
+                throw IndexError("index " + std::to_string(ix[d]) + " outside 0.." +
+                                 std::to_string(extents[d] - 1));
+            result = result * extents[d] + static_cast<std::size_t>(ix[d]);
+        }
+        return result;
+    }
+
+    std::vector<T> cells_ = std::vector<T>(cellCount);
+};
+
+} // namespace zoravina
