@@ -54,8 +54,8 @@ std::shared_ptr<const Corpus> fullShapeCorpus()
             for (std::size_t g = 0; g < variants.size(); ++g) {
                 text += "@group " + std::to_string(g + 1) + " | gloss\n";
                 for (int v = 1; v <= variants[g]; ++v)
-                    text += "V3erz " + f[2] + "." + std::to_string(g + 1) + "." + std::to_string(v) +
-                            " je dolg približno toliko kot pravi ver5z3.\n";
+                    text += "V3erz " + f[2] + "." + std::to_string(g + 1) + "." + std::to_string(v) + " " +
+                            std::string(20 + random() % 25, 'a') + "5z3.\n";   // 35 to 65 characters
             }
         } else if (f[0] == "grades") {
             std::string& text = files["grades-" + f[1] + ".txt"];

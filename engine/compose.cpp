@@ -20,7 +20,7 @@ struct Run {
     int lengthLimit = kCombinedLengthLimit;
     int rejections = 0;
 
-    VerseStore& store() { return engine.store; }
+    const VerseStore& store() const { return engine.store; }
     PoemState& poem() { return engine.poem; }
     const GradeTable& table(TableId id) { return engine.grades[id]; }
 

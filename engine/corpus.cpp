@@ -147,7 +147,10 @@ public:
             const TableShape& shape = tableShape(*table);
             if (static_cast<int>(fields.size()) != shape.rank + 1)
                 return report(name, line, "grade-row", "expected the table, its row indexes and a digit string");
-            CorpusGradeRow row{*table, {}, std::string(fields.back()), {}, line};
+            CorpusGradeRow row;
+            row.table = *table;
+            row.digits = std::string(fields.back());
+            row.line = line;
             for (int d = 0; d + 1 < shape.rank; ++d) {
                 const auto index = parseInt(fields[1 + d]);
                 if (!index || *index < 1 || *index >= shape.extents[d])
@@ -160,6 +163,7 @@ public:
                 return report(name, line, "grade-row", "grades are the digits 0 to 3");
             for (char digit : row.digits)
                 row.grades.push_back(static_cast<std::int8_t>(digit - '0'));
+            row.rowStart = gradeRowStart(shape, row.leading);
             out.rows.push_back(std::move(row));
         });
     }
@@ -191,6 +195,11 @@ std::shared_ptr<const Corpus> parseCorpus(const std::vector<CorpusFile>& files)
         case FileKind::Grades: parser.grades(file.name, file.text, corpus->grades[kind->block]); break;
         }
     }
+    for (auto* side : {&corpus->bright, &corpus->dark})
+        for (CorpusVerseFile& file : *side)
+            for (CorpusPosition& position : file.positions)
+                for (CorpusGroup& group : position.groups)
+                    group.verseViews.assign(group.verses.begin(), group.verses.end());
     return corpus;
 }
 

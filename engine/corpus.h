@@ -21,6 +21,7 @@ struct CorpusGroup {
     std::string gloss;
     int headerLine = 0;
     std::vector<std::string> verses;
+    std::vector<std::string_view> verseViews;   // the same texts, as the store holds them
     std::vector<int> verseLines;
 };
 
@@ -41,6 +42,7 @@ struct CorpusGradeRow {
     std::vector<int> leading;
     std::string digits;
     std::vector<std::int8_t> grades;   // the digits as numbers, for fast loads
+    std::size_t rowStart = 0;          // where the row starts in its table
     int line = 0;
 };
 

@@ -16,7 +16,17 @@ struct Engine {
     {
     }
 
+    // The block whose load left the store and the grades as they are now.
+    struct LoadedBlock {
+        const Corpus* corpus = nullptr;
+        int block = 0;
+        int clearTo = 0;
+        std::uint64_t storeRevision = 0;
+        std::uint64_t gradeRevision = 0;
+    };
+
     std::shared_ptr<const Corpus> corpus;
+    LoadedBlock loaded;
     VerseStore store;
     PoemState poem;
     GradeTables grades;

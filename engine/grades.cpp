@@ -2,6 +2,7 @@
 
 #include "grid.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -36,16 +37,21 @@ GradeTable::GradeTable(const TableShape& shape) : shape_(&shape)
     cells_.assign(size, 0);
 }
 
+std::size_t gradeRowStart(const TableShape& shape, std::span<const int> leading)
+{
+    if (static_cast<int>(leading.size()) != shape.rank - 1)
+        throw IndexError("wrong number of row indexes for " + std::string(shape.name));
+    std::size_t offset = 0;
+    for (int d = 0; d < shape.rank - 1; ++d) {
+        checkIndex(leading[d], shape.extents[d]);
+        offset = offset * shape.extents[d] + static_cast<std::size_t>(leading[d]);
+    }
+    return offset * static_cast<std::size_t>(shape.extents[shape.rank - 1]);
+}
+
 std::size_t GradeTable::rowOffset(std::span<const int> leading) const
 {
-    if (static_cast<int>(leading.size()) != shape_->rank - 1)
-        throw IndexError("wrong number of row indexes for " + std::string(shape_->name));
-    std::size_t offset = 0;
-    for (int d = 0; d < shape_->rank - 1; ++d) {
-        checkIndex(leading[d], shape_->extents[d]);
-        offset = offset * shape_->extents[d] + static_cast<std::size_t>(leading[d]);
-    }
-    return offset * static_cast<std::size_t>(shape_->extents[shape_->rank - 1]);
+    return gradeRowStart(*shape_, leading);
 }
 
 int GradeTable::at(int row, int column) const
@@ -71,6 +77,7 @@ int GradeTable::at(std::span<const int> index) const
 
 void GradeTable::set(std::span<const int> index, int grade)
 {
+    ++revision_;
     const int column = index.back();
     checkIndex(column, shape_->extents[shape_->rank - 1]);
     cells_[rowOffset(index.first(index.size() - 1)) + static_cast<std::size_t>(column)] = static_cast<std::int8_t>(grade);
@@ -78,8 +85,24 @@ void GradeTable::set(std::span<const int> index, int grade)
 
 std::span<std::int8_t> GradeTable::row(std::span<const int> leading)
 {
+    ++revision_;
     return std::span<std::int8_t>(cells_).subspan(rowOffset(leading),
                                                   static_cast<std::size_t>(shape_->extents[shape_->rank - 1]));
+}
+
+std::span<const std::int8_t> GradeTable::row(std::span<const int> leading) const
+{
+    return std::span<const std::int8_t>(cells_).subspan(rowOffset(leading),
+                                                        static_cast<std::size_t>(shape_->extents[shape_->rank - 1]));
+}
+
+void GradeTable::writeRow(std::size_t start, std::span<const std::int8_t> grades)
+{
+    const std::size_t columns = static_cast<std::size_t>(shape_->extents[shape_->rank - 1]);
+    if (grades.size() >= columns || start + columns > cells_.size())
+        throw IndexError("grade row outside the table");
+    ++revision_;
+    std::copy(grades.begin(), grades.end(), cells_.begin() + static_cast<std::ptrdiff_t>(start + 1));
 }
 
 GradeTables::GradeTables()
@@ -87,6 +110,14 @@ GradeTables::GradeTables()
     tables_.reserve(kTableCount);
     for (const TableShape& shape : kTableShapes)
         tables_.emplace_back(shape);
+}
+
+std::uint64_t GradeTables::revision() const
+{
+    std::uint64_t sum = 0;
+    for (const GradeTable& table : tables_)
+        sum += table.revision();
+    return sum;
 }
 
 void setGradeRow(GradeTables& tables, TableId table, std::span<const int> leading, std::string_view digits)

@@ -48,6 +48,9 @@ inline constexpr std::array<TableShape, kTableCount> kTableShapes{{
 }};
 
 const TableShape& tableShape(TableId id);
+// Where the row of the leading indexes (rank - 1 of them) starts among a
+// table's cells; throws IndexError outside the extents.
+std::size_t gradeRowStart(const TableShape& shape, std::span<const int> leading);
 std::optional<TableId> tableByName(std::string_view name);
 
 class GradeTable {
@@ -62,12 +65,17 @@ public:
     void set(std::span<const int> index, int grade);
     // The row fixed by the leading indexes (rank - 1 of them), column 0 first.
     std::span<std::int8_t> row(std::span<const int> leading);
+    std::span<const std::int8_t> row(std::span<const int> leading) const;
     std::span<const std::int8_t> cells() const { return cells_; }
+    // Writes grades from a row start found by rowStart, skipping column 0.
+    void writeRow(std::size_t start, std::span<const std::int8_t> grades);
+    std::uint64_t revision() const { return revision_; }
 
 private:
     std::size_t rowOffset(std::span<const int> leading) const;
     const TableShape* shape_;
     std::vector<std::int8_t> cells_;
+    std::uint64_t revision_ = 0;
 };
 
 class GradeTables {
@@ -77,6 +85,8 @@ public:
     const GradeTable& operator[](TableId id) const { return tables_[static_cast<int>(id)]; }
     auto begin() const { return tables_.begin(); }
     auto end() const { return tables_.end(); }
+    // Changes with every write to any table.
+    std::uint64_t revision() const;
 
 private:
     std::vector<GradeTable> tables_;

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -23,12 +25,36 @@ public:
     static constexpr std::array<std::size_t, rank> extents{Extents...};
     static constexpr std::size_t cellCount = (Extents * ...);
 
+    // Every mutable access counts as a change: a cache keyed on revision()
+    // can only be invalidated too often, never too rarely.
     template <class... I>
-    T& operator()(I... index) { return cells_[offset(index...)]; }
+    T& operator()(I... index)
+    {
+        ++revision_;
+        return cells_[offset(index...)];
+    }
     template <class... I>
     const T& operator()(I... index) const { return cells_[offset(index...)]; }
 
-    void fill(const T& value) { cells_.assign(cellCount, value); }
+    // The run of the last dimension at the given leading indexes.
+    template <class... I>
+    std::span<T> lastDimension(I... leading)
+    {
+        ++revision_;
+        return std::span<T>(cells_).subspan(offset(leading..., 0), extents[rank - 1]);
+    }
+    template <class... I>
+    std::span<const T> lastDimension(I... leading) const
+    {
+        return std::span<const T>(cells_).subspan(offset(leading..., 0), extents[rank - 1]);
+    }
+
+    void fill(const T& value)
+    {
+        ++revision_;
+        cells_.assign(cellCount, value);
+    }
+    std::uint64_t revision() const { return revision_; }
 
 private:
     template <class... I>
@@ -47,6 +73,7 @@ private:
     }
 
     std::vector<T> cells_ = std::vector<T>(cellCount);
+    std::uint64_t revision_ = 0;
 };
 
 } // namespace zoravina

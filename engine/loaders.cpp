@@ -40,10 +40,8 @@ void loadSide(VerseStore& store, const Corpus& corpus, Side side, int block)
         const int p = position.position;
         store.groupCount(side)(p) = static_cast<std::int16_t>(position.groupCount);
         for (const CorpusGroup& group : position.groups) {
-            const int variants = static_cast<int>(group.verses.size());
-            store.variantCount(side)(p, group.number) = static_cast<std::int16_t>(variants);
-            for (int v = 1; v <= variants; ++v)
-                store.setVerse(side, p, group.number, v, group.verses[v - 1]);
+            store.variantCount(side)(p, group.number) = static_cast<std::int16_t>(group.verseViews.size());
+            store.setGroupVerses(side, p, group.number, group.verseViews);
         }
     }
 }
@@ -64,10 +62,8 @@ void loadTableBlock(GradeTables& grades, const Corpus& corpus, int block)
 {
     if (block < 1 || block > kBlockCount)
         return;
-    for (const CorpusGradeRow& row : corpus.grades[block].rows) {
-        std::span<std::int8_t> cells = grades[row.table].row(row.leading);
-        std::copy(row.grades.begin(), row.grades.end(), cells.begin() + 1);
-    }
+    for (const CorpusGradeRow& row : corpus.grades[block].rows)
+        grades[row.table].writeRow(row.rowStart, row.grades);
 }
 
 int blockOfPosition(int position)
@@ -82,11 +78,18 @@ void loadBlockForPosition(Engine& engine, int position)
     if (!range)
         return;
     const int clearTo = range->clearTo ? range->clearTo : engine.poem.lastPosition;
+    // Loading the block that is already present, into a store and grades
+    // untouched since, would leave everything exactly as it is.
+    Engine::LoadedBlock& loaded = engine.loaded;
+    if (loaded.corpus == engine.corpus.get() && loaded.block == range->block && loaded.clearTo == clearTo &&
+        loaded.storeRevision == engine.store.revision() && loaded.gradeRevision == engine.grades.revision())
+        return;
     for (int p = range->clearFrom; p <= clearTo; ++p)
         engine.store.clearPosition(p);
     loadBrightBlock(engine.store, *engine.corpus, range->block);
     loadDarkBlock(engine.store, *engine.corpus, range->block);
     loadTableBlock(engine.grades, *engine.corpus, range->block);
+    loaded = {engine.corpus.get(), range->block, clearTo, engine.store.revision(), engine.grades.revision()};
 }
 
 void loadVerseBlock(Engine& engine)

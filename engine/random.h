@@ -1,13 +1,14 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <optional>
-#include <random>
 
 namespace zoravina {
 
-// The program's one pseudo-random generator. Built with a fixed seed it is
-// reproducible, and reseed() then keeps the fixed sequence going instead of
-// reading the clock, so tests and the command-line tool repeat exactly.
+// The program's one pseudo-random generator (xoshiro256**, cheap to reseed,
+// which composition does before every selection). Built with a fixed seed
+// it is reproducible, and reseed() then keeps the fixed sequence going
+// instead of reading the clock, so tests and the command-line tool repeat.
 class Random {
 public:
     explicit Random(std::optional<std::uint64_t> fixedSeed = std::nullopt);
@@ -18,7 +19,10 @@ public:
     bool isFixed() const { return fixed_; }
 
 private:
-    std::mt19937_64 engine_;
+    void seed(std::uint64_t value);
+    std::uint64_t nextBits();
+
+    std::array<std::uint64_t, 4> state_{};
     bool fixed_;
 };
 

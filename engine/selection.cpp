@@ -1,6 +1,9 @@
 #include "selection.h"
 
+#include "grid.h"
+
 #include <array>
+#include <span>
 
 namespace zoravina {
 
@@ -8,11 +11,12 @@ namespace {
 
 constexpr int kCheckLimit = 1000;
 
-template <class Entry>
-int pick(Random& random, std::int16_t& threshold, int groupCount, Entry&& entry)
+int pick(Random& random, std::int16_t& threshold, int groupCount, std::span<const std::int8_t> row)
 {
     if (groupCount <= 0)
         return 0;
+    if (groupCount >= static_cast<int>(row.size()))
+        throw IndexError("candidate group beyond the grade table's columns");
     if (threshold < 3) {
         const int draw = random.uniform(10);
         threshold = draw == 1 ? 1 : draw <= 4 ? 2 : 3;
@@ -23,7 +27,7 @@ int pick(Random& random, std::int16_t& threshold, int groupCount, Entry&& entry)
     int checks = 0;
     for (;;) {
         for (int g = 1; g <= groupCount; ++g) {
-            if (entry(g) == threshold && found < static_cast<int>(candidates.size()))
+            if (row[static_cast<std::size_t>(g)] == threshold && found < static_cast<int>(candidates.size()))
                 candidates[found++] = g;
             ++checks;
         }
@@ -40,13 +44,15 @@ int pick(Random& random, std::int16_t& threshold, int groupCount, Entry&& entry)
 
 int pickFitting(Random& random, std::int16_t& threshold, int groupCount, const GradeTable& table, int row)
 {
-    return pick(random, threshold, groupCount, [&](int g) { return table.at(row, g); });
+    const int leading[] = {row};
+    return pick(random, threshold, groupCount, table.row(leading));
 }
 
 int pickFitting3(Random& random, std::int16_t& threshold, int groupCount, const GradeTable& table, int first,
                  int second)
 {
-    return pick(random, threshold, groupCount, [&](int g) { return table.at(first, second, g); });
+    const int leading[] = {first, second};
+    return pick(random, threshold, groupCount, table.row(leading));
 }
 
 } // namespace zoravina

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -54,7 +55,11 @@ public:
     void setVerse(Side side, int position, int group, int variant, std::string_view text);
     void setOwnedVerse(Side side, int position, int group, int variant, std::string text);
     void clearPosition(int position);
+    // Writes a group's texts as variants 1..n; throws IndexError beyond the extents.
+    void setGroupVerses(Side side, int position, int group, std::span<const std::string_view> texts);
     int filledTexts(int position) const { return filled_(position); }
+    // Changes with every write to the store (and with mutable reads).
+    std::uint64_t revision() const;
 
 private:
     PositionArray16 filled_;
