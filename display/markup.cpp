@@ -49,12 +49,60 @@ constexpr std::array<std::pair<char, char>, 11> kPageSubstitutes{{
     {'y', '7'}, {'@', '8'}, {'/', '9'}, {'=', '0'}, {'Q', '@'},
 }};
 
+// Gathers the characters of one style into one print call and passes on
+// only real style changes: a line prints as a few runs, not per character.
+class LinePrinter {
+public:
+    explicit LinePrinter(Surface& surface) : surface_(surface) {}
+    ~LinePrinter() { flush(); }
+
+    void setColour(Colour colour)
+    {
+        if (colour_ != colour) {
+            flush();
+            surface_.setColour(colour);
+            colour_ = colour;
+        }
+    }
+    void setItalic(bool on)
+    {
+        if (italic_ != on) {
+            flush();
+            surface_.setItalic(on);
+            italic_ = on;
+        }
+    }
+    void setBold(bool on)
+    {
+        if (bold_ != on) {
+            flush();
+            surface_.setBold(on);
+            bold_ = on;
+        }
+    }
+    void print(std::string_view text) { pending_ += text; }
+
+private:
+    void flush()
+    {
+        if (!pending_.empty())
+            surface_.print(pending_);
+        pending_.clear();
+    }
+
+    Surface& surface_;
+    std::string pending_;
+    std::optional<Colour> colour_;
+    std::optional<bool> italic_;
+    std::optional<bool> bold_;
+};
+
 std::size_t characterLength(unsigned char lead)
 {
     return lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
 }
 
-void applyCode(const CodeRule& rule, const MarkupSettings& settings, StylePass& pass, Surface& surface)
+void applyCode(const CodeRule& rule, const MarkupSettings& settings, StylePass& pass, LinePrinter& surface)
 {
     if (settings.colourMode == ColourMode::Two) {
         surface.setColour(settings.textColour);
@@ -75,7 +123,7 @@ void applyCode(const CodeRule& rule, const MarkupSettings& settings, StylePass& 
     pass.currentColour = colour;
 }
 
-void countDownRedLetter(const MarkupSettings& settings, StylePass& pass, Surface& surface)
+void countDownRedLetter(const MarkupSettings& settings, StylePass& pass, LinePrinter& surface)
 {
     --pass.redLetterCountdown;
     if (pass.redLetterCountdown == 0 && settings.colourMode == ColourMode::Multi)
@@ -120,8 +168,9 @@ void beginLine(Surface& surface, const MarkupSettings& settings, StylePass& pass
     pass.redLetterCountdown = -1;
 }
 
-void printVerseLine(std::string_view line, const MarkupSettings& settings, StylePass& pass, Surface& surface)
+void printVerseLine(std::string_view line, const MarkupSettings& settings, StylePass& pass, Surface& target)
 {
+    LinePrinter surface(target);
     for (std::size_t i = 0; i < line.size();) {
         const std::size_t length = characterLength(static_cast<unsigned char>(line[i]));
         const std::string_view character = line.substr(i, length);
@@ -140,8 +189,9 @@ void printVerseLine(std::string_view line, const MarkupSettings& settings, Style
     }
 }
 
-void printPageLine(std::string_view line, const MarkupSettings& settings, StylePass& pass, Surface& surface)
+void printPageLine(std::string_view line, const MarkupSettings& settings, StylePass& pass, Surface& target)
 {
+    LinePrinter surface(target);
     for (std::size_t i = 0; i < line.size();) {
         const std::size_t length = characterLength(static_cast<unsigned char>(line[i]));
         std::string_view character = line.substr(i, length);

@@ -1,0 +1,15 @@
+#pragma once
+// Every picture of the window is drawn in code at the size it is shown.
+
+#include "controls.h"
+
+#include <QImage>
+#include <QSize>
+
+namespace zoravina {
+
+QImage drawBackground(Background background, QSize size);
+QImage drawStartPicture(QSize size);
+QImage drawWindowIcon(int size);
+
+} // namespace zoravina
