@@ -73,6 +73,50 @@ TEST(Window, ACombinationPoemStandsOnTheWindowInBothLayouts)
     }
 }
 
+TEST(Window, ATwentyThreeLinePoemStandsInFiveStanzasUnderItsTitle)
+{
+    MainWindow window;
+    window.show();
+    window.composeNewPoem();
+    auto& poem = window.engine().poem;
+    const char* verses[] = {"Z3arja se razliva čez svet, ki še spi v tiši5n3i.", "O3ko se odpre in vanj se vlije ves sv4e3t.",
+                            "R3eka v sebi nosi 9nebo 3vse do sla5p3a.", "A3 vendar luč ostaja z nami povs5o3d."};
+    for (int p = 1; p <= 23; ++p)
+        poem.brightLines(p) = verses[p % 4];
+    window.redrawPoem();
+    QApplication::processEvents();
+    const QImage shot = window.canvas().grab().toImage();
+    save(shot, "bright-23.png");
+
+    // Rows where an initial letter in the initial colour stands at the left margin.
+    std::vector<int> bandTops;
+    bool inBand = false;
+    for (int y = 0; y < shot.height(); ++y) {
+        bool initial = false;
+        for (int x = 36; x < 62 && !initial; ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            initial = c.blue() > 150 && c.red() < 100 && c.green() < 130;
+        }
+        if (initial && !inBand)
+            bandTops.push_back(y);
+        inBand = initial;
+    }
+    ASSERT_EQ(bandTops.size(), 23u);
+    std::vector<int> steps;
+    for (std::size_t i = 1; i < bandTops.size(); ++i)
+        steps.push_back(bandTops[i] - bandTops[i - 1]);
+    const int step = steps[1];
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const bool gap = i == 4 || i == 9 || i == 12 || i == 17;   // after lines 5, 10, 13 and 18
+        if (gap)
+            EXPECT_GT(steps[i], step * 3 / 2) << "no stanza gap after line " << i + 1;
+        else
+            EXPECT_LE(steps[i], step + 2) << "a gap inside a stanza after line " << i + 1;
+    }
+    auto* title = window.findChild<QLabel*>(QStringLiteral("Label5"));
+    EXPECT_LT(title->geometry().bottom(), bandTops.front());
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));

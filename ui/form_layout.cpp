@@ -44,7 +44,7 @@ constexpr ControlSpec kControls[] = {
     {"Labl7", nullptr, Kind::Label, " > Prva slovenska interaktivna pesem < ", 660, 645, 4965, 300, false},
     {"Label9", nullptr, Kind::Label, "•• prva slovenska interaktivna pesem ••", 5175, 705, 5145, 405, false},
     {"Label10", nullptr, Kind::Label, "ustvarjalci Zoravine, 2026", 5445, 1110, 4635, 465, false},
-    {"Label16_0", nullptr, Kind::Label, "Label16", 6100, 6600, 15, 15, false},
+    {"Label16_0", nullptr, Kind::Label, "", 6100, 6600, 15, 15, false},
     {"Picture7", nullptr, Kind::Picture, "", 3915, 3900, 7785, 1905, true},
     {"Command16", nullptr, Kind::Button, "O pesmi", 15, 9950, 1815, 330, true},
     {"Command14", nullptr, Kind::Button, "Zasnova pesmi", 2055, 9950, 1815, 330, true},
