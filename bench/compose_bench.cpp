@@ -3,87 +3,56 @@
 // corpus as it is compiled in.
 
 #include "compose.h"
+#include "corpus_shape.h"
 
 #include <benchmark/benchmark.h>
 
 #include <map>
 #include <random>
-#include <sstream>
 
 using namespace zoravina;
 
 namespace {
 
-std::vector<std::string> fields(const std::string& line)
-{
-    std::istringstream in(line);
-    std::vector<std::string> out;
-    for (std::string word; in >> word;)
-        out.push_back(word);
-    return out;
-}
-
-// Verses of typical length and grades with the corpus's mix of 0..3.
+// Verses of typical length and grades with the corpus's mix of 0..3, in
+// exactly the shape of a complete corpus.
 std::shared_ptr<const Corpus> fullShapeCorpus()
 {
-    std::map<std::string, std::string> files;
-    std::map<std::pair<std::string, int>, std::vector<int>> composing;
+    const CorpusShape shape = parseCorpusShape(embeddedFile("shape.txt"));
     std::mt19937 random(7);
-    std::istringstream shape{std::string(embeddedFile("shape.txt"))};
-    for (std::string line; std::getline(shape, line);) {
-        const auto f = fields(line);
-        if (f.empty() || f[0][0] == '#')
-            continue;
-        if (f[0] == "verses" || f[0] == "copy") {
-            const int position = std::stoi(f[2]);
-            std::vector<int> variants;
-            if (f[0] == "verses") {
-                for (std::size_t k = 8; k < f.size(); ++k)
-                    variants.push_back(std::stoi(f[k]));
-                composing[{f[1], position}] = variants;
-            } else {
-                variants = composing[{f[1], position}];
-                for (std::size_t k = 4; k < f.size(); ++k) {
-                    const auto eq = f[k].find('=');
-                    const std::string value = f[k].substr(eq + 1);
-                    variants[std::stoul(f[k].substr(0, eq)) - 1] = value == "-" ? 0 : std::stoi(value);
-                }
+    std::map<std::string, std::string> files;
+    for (const auto& [key, written] : shape.blocks) {
+        const auto& [side, block, position] = key;
+        std::string& text = files[std::string(side == Side::Bright ? "bright-" : "dark-") + std::to_string(block) + ".txt"];
+        text += "@position " + std::to_string(position) + "\n";
+        for (std::size_t g = 0; g < written.variants.size(); ++g) {
+            if (written.variants[g] < 0)
+                continue;
+            text += "@group " + std::to_string(g + 1) + " | gloss\n";
+            for (int v = 1; v <= written.variants[g]; ++v)
+                text += "V3erz " + std::to_string(position) + "." + std::to_string(g + 1) + "." + std::to_string(v) + " " +
+                        std::string(20 + random() % 25, 'a') + "5z3.\n";   // 35 to 65 characters
+        }
+    }
+    for (const GradeSet& set : shape.grades) {
+        std::string& text = files["grades-" + std::to_string(set.block) + ".txt"];
+        for (const std::vector<int>& leading : set.rows) {
+            const auto wide = set.wideRows.find(leading.back());
+            const int columns = wide == set.wideRows.end() ? set.columns : wide->second;
+            text += std::string(tableShape(set.table).name);
+            for (int index : leading)
+                text += " " + std::to_string(index);
+            text += " ";
+            for (int c = 0; c < columns; ++c) {
+                const int draw = static_cast<int>(random() % 100);
+                text += draw < 60 ? '0' : draw < 64 ? '1' : draw < 82 ? '2' : '3';
             }
-            std::string& text = files[f[1] + "-" + f[3] + ".txt"];
-            text += "@position " + f[2] + "\n";
-            for (std::size_t g = 0; g < variants.size(); ++g) {
-                text += "@group " + std::to_string(g + 1) + " | gloss\n";
-                for (int v = 1; v <= variants[g]; ++v)
-                    text += "V3erz " + f[2] + "." + std::to_string(g + 1) + "." + std::to_string(v) + " " +
-                            std::string(20 + random() % 25, 'a') + "5z3.\n";   // 35 to 65 characters
-            }
-        } else if (f[0] == "grades") {
-            std::string& text = files["grades-" + f[1] + ".txt"];
-            const int columns = std::stoi(f[5]);
-            std::vector<std::string> rows;
-            const auto x = f[4].find('x');
-            if (x == std::string::npos) {
-                for (int r = 1; r <= std::stoi(f[4]); ++r)
-                    rows.push_back((f[3] == "-" ? "" : f[3] + " ") + std::to_string(r));
-            } else {
-                for (int a = 1; a <= std::stoi(f[4].substr(0, x)); ++a)
-                    for (int b = 1; b <= std::stoi(f[4].substr(x + 1)); ++b)
-                        rows.push_back(std::to_string(a) + " " + std::to_string(b));
-            }
-            for (const std::string& row : rows) {
-                std::string digits;
-                for (int c = 0; c < columns; ++c) {
-                    const int draw = static_cast<int>(random() % 100);
-                    digits += draw < 60 ? '0' : draw < 64 ? '1' : draw < 82 ? '2' : '3';
-                }
-                text += f[2] + " " + row + " " + digits + "\n";
-            }
+            text += "\n";
         }
     }
     std::vector<CorpusFile> list;
-    static std::vector<std::string> keep;
     for (const auto& [name, text] : files)
-        list.push_back({name, keep.emplace_back(text)});
+        list.push_back({name, text});
     return parseCorpus(list);
 }
 

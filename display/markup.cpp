@@ -1,5 +1,7 @@
 #include "markup.h"
 
+#include "text.h"
+
 #include <array>
 
 namespace zoravina {
@@ -97,11 +99,6 @@ private:
     std::optional<bool> bold_;
 };
 
-std::size_t characterLength(unsigned char lead)
-{
-    return lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-}
-
 void applyCode(const CodeRule& rule, const MarkupSettings& settings, StylePass& pass, LinePrinter& surface)
 {
     if (settings.colourMode == ColourMode::Two) {
@@ -172,7 +169,7 @@ void printVerseLine(std::string_view line, const MarkupSettings& settings, Style
 {
     LinePrinter surface(target);
     for (std::size_t i = 0; i < line.size();) {
-        const std::size_t length = characterLength(static_cast<unsigned char>(line[i]));
+        const std::size_t length = utf8Length(static_cast<unsigned char>(line[i]));
         const std::string_view character = line.substr(i, length);
         i += length;
         countDownRedLetter(settings, pass, surface);
@@ -193,7 +190,7 @@ void printPageLine(std::string_view line, const MarkupSettings& settings, StyleP
 {
     LinePrinter surface(target);
     for (std::size_t i = 0; i < line.size();) {
-        const std::size_t length = characterLength(static_cast<unsigned char>(line[i]));
+        const std::size_t length = utf8Length(static_cast<unsigned char>(line[i]));
         std::string_view character = line.substr(i, length);
         i += length;
         countDownRedLetter(settings, pass, surface);

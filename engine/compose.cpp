@@ -2,6 +2,7 @@
 
 #include "loaders.h"
 #include "selection.h"
+#include "text.h"
 
 #include <cmath>
 

@@ -1,6 +1,7 @@
 #include "corpus.h"
 
-#include <charconv>
+#include "text.h"
+
 #include <optional>
 
 namespace zoravina {
@@ -28,15 +29,6 @@ std::optional<FileName> classify(std::string_view name)
     return std::nullopt;
 }
 
-std::optional<int> parseInt(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 std::string_view trim(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -44,22 +36,6 @@ std::string_view trim(std::string_view text)
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
         text.remove_suffix(1);
     return text;
-}
-
-std::vector<std::string_view> words(std::string_view text)
-{
-    std::vector<std::string_view> result;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-            ++i;
-        const std::size_t start = i;
-        while (i < text.size() && text[i] != ' ' && text[i] != '\t')
-            ++i;
-        if (i > start)
-            result.push_back(text.substr(start, i - start));
-    }
-    return result;
 }
 
 template <class LineFn>
@@ -94,7 +70,7 @@ public:
             if (raw.starts_with("@position")) {
                 group = nullptr;
                 position = nullptr;
-                const auto fields = words(raw);
+                const auto fields = splitWords(raw);
                 const auto number = fields.size() == 2 ? parseInt(fields[1]) : std::nullopt;
                 if (!number || *number < 1 || *number > kLastPosition)
                     return report(name, line, "syntax", "expected @position N with N from 1 to 23");
@@ -109,7 +85,7 @@ public:
                 if (!position)
                     return report(name, line, "syntax", "group outside a position");
                 const std::size_t bar = raw.find('|');
-                const auto fields = words(raw.substr(0, bar));
+                const auto fields = splitWords(raw.substr(0, bar));
                 const auto number = fields.size() == 2 ? parseInt(fields[1]) : std::nullopt;
                 if (!number || *number < 1 || *number >= kGroupExtent)
                     return report(name, line, "syntax", "expected @group G | gloss with G from 1 to 40");
@@ -140,7 +116,7 @@ public:
     {
         out.file = name;
         forEachLine(text, [&](int line, std::string_view raw) {
-            const auto fields = words(raw);
+            const auto fields = splitWords(raw);
             const auto table = fields.empty() ? std::nullopt : tableByName(fields[0]);
             if (!table)
                 return report(name, line, "grade-row", "unknown table");

@@ -58,13 +58,4 @@ std::uint64_t VerseStore::revision() const
            brightVariantCount.revision() + darkVariantCount.revision() + filled_.revision();
 }
 
-std::size_t characterCount(std::string_view utf8)
-{
-    std::size_t count = 0;
-    for (unsigned char c : utf8)
-        if ((c & 0xC0) != 0x80)
-            ++count;
-    return count;
-}
-
 } // namespace zoravina

@@ -93,7 +93,4 @@ struct PoemState {
     PositionArray16& chosenGroup(Side side) { return side == Side::Bright ? chosenBrightGroup : chosenDarkGroup; }
 };
 
-// Length of a text in characters (code points), as the verse rules count it.
-std::size_t characterCount(std::string_view utf8);
-
 } // namespace zoravina

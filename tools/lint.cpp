@@ -1,11 +1,12 @@
 #include "lint.h"
 
+#include "corpus_shape.h"
+#include "text.h"
+
 #include <algorithm>
-#include <charconv>
 #include <map>
 #include <optional>
 #include <set>
-#include <sstream>
 
 namespace zoravina {
 
@@ -14,21 +15,6 @@ namespace {
 constexpr int kTitlePosition = 12;
 
 // ---- text helpers -------------------------------------------------------
-
-std::u32string decode(std::string_view utf8)
-{
-    std::u32string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        const int length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
-        char32_t cp = length == 1 ? c : c & (0x7F >> length);
-        for (int k = 1; k < length && i + k < utf8.size(); ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        out.push_back(cp);
-        i += static_cast<std::size_t>(length);
-    }
-    return out;
-}
 
 bool isLetter(char32_t c)
 {
@@ -59,22 +45,6 @@ bool isVerseCharacter(char32_t c)
     return extra.find(c) != std::u32string::npos;
 }
 
-std::string encode(char32_t c)
-{
-    std::string out;
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-    return out;
-}
-
 std::string withoutCodes(std::string_view text)
 {
     std::string out;
@@ -84,141 +54,11 @@ std::string withoutCodes(std::string_view text)
     return out;
 }
 
-std::optional<int> toInt(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-// ---- the shape ----------------------------------------------------------
-
-struct PositionRules {
-    std::u32string initials;
-    std::u32string initialCodes;   // U'0' stands for no code
-    char32_t mark = 0;             // U'?' for the question-mark lines
-    std::u32string markCodes;
-};
-
-struct BlockPosition {
-    std::vector<int> variants;     // per group; -1: the group is not written
-};
-
-struct GradeSet {
-    int block = 0;
-    TableId table{};
-    int position = 0;              // 0 for the tables of positions 1 to 4
-    std::vector<std::vector<int>> rows;   // leading indexes of every expected row
-    std::map<int, int> wideRows;   // row -> columns, where it differs
-    int columns = 0;
-};
-
-struct Shape {
-    std::map<std::pair<Side, int>, PositionRules> rules;
-    std::map<std::tuple<Side, int, int>, BlockPosition> blocks;   // side, block, position
-    std::vector<GradeSet> grades;
-    std::vector<std::string> errors;
-};
-
-std::vector<std::string> split(const std::string& line)
-{
-    std::istringstream in(line);
-    std::vector<std::string> out;
-    for (std::string word; in >> word;)
-        out.push_back(word);
-    return out;
-}
-
-Shape parseShape(std::string_view text)
-{
-    Shape shape;
-    std::istringstream in{std::string(text)};
-    std::map<std::pair<Side, int>, std::pair<int, std::vector<int>>> composing;
-    int number = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++number;
-        const auto f = split(line);
-        if (f.empty() || f[0].starts_with("#"))
-            continue;
-        auto fail = [&] { shape.errors.push_back("shape.txt:" + std::to_string(number) + ": unreadable line"); };
-        if (f[0] == "verses" && f.size() >= 9) {
-            const Side side = f[1] == "bright" ? Side::Bright : Side::Dark;
-            const auto position = toInt(f[2]);
-            const auto block = toInt(f[3]);
-            if (!position || !block)
-                return fail(), shape;
-            PositionRules& rules = shape.rules[{side, *position}];
-            rules.initials = decode(f[4]);
-            rules.initialCodes = decode(f[5]);
-            rules.mark = decode(f[6]).front();
-            rules.markCodes = decode(f[7]);
-            std::vector<int> variants;
-            for (std::size_t k = 8; k < f.size(); ++k)
-                variants.push_back(toInt(f[k]).value_or(0));
-            composing[{side, *position}] = {*block, variants};
-            shape.blocks[{side, *block, *position}] = {variants};
-        } else if (f[0] == "copy" && f.size() >= 4) {
-            const Side side = f[1] == "bright" ? Side::Bright : Side::Dark;
-            const auto position = toInt(f[2]);
-            const auto block = toInt(f[3]);
-            const auto source = composing.find({side, position.value_or(0)});
-            if (!block || source == composing.end())
-                return fail(), shape;
-            std::vector<int> variants = source->second.second;
-            for (std::size_t k = 4; k < f.size(); ++k) {
-                const auto eq = f[k].find('=');
-                const auto group = toInt(std::string_view(f[k]).substr(0, eq));
-                if (!group || *group < 1 || *group > static_cast<int>(variants.size()) || eq == std::string::npos)
-                    return fail(), shape;
-                const std::string value = f[k].substr(eq + 1);
-                variants[*group - 1] = value == "-" ? -1 : toInt(value).value_or(0);
-            }
-            shape.blocks[{side, *block, *position}] = {variants};
-        } else if (f[0] == "grades" && f.size() >= 6) {
-            GradeSet set;
-            const auto block = toInt(f[1]);
-            const auto table = tableByName(f[2]);
-            const auto columns = toInt(f[5]);
-            if (!block || !table || !columns)
-                return fail(), shape;
-            set.block = *block;
-            set.table = *table;
-            set.position = f[3] == "-" ? 0 : toInt(f[3]).value_or(0);
-            set.columns = *columns;
-            const auto x = f[4].find('x');
-            if (x == std::string::npos) {
-                for (int r = 1; r <= toInt(f[4]).value_or(0); ++r)
-                    set.rows.push_back(set.position ? std::vector<int>{set.position, r} : std::vector<int>{r});
-            } else {
-                const int first = toInt(std::string_view(f[4]).substr(0, x)).value_or(0);
-                const int second = toInt(std::string_view(f[4]).substr(x + 1)).value_or(0);
-                for (int a = 1; a <= first; ++a)
-                    for (int b = 1; b <= second; ++b)
-                        set.rows.push_back({a, b});
-            }
-            for (std::size_t k = 6; k < f.size(); ++k) {
-                const auto eq = f[k].find('=');
-                const auto row = toInt(std::string_view(f[k]).substr(0, eq));
-                const auto wide = eq == std::string::npos ? std::nullopt : toInt(std::string_view(f[k]).substr(eq + 1));
-                if (!row || !wide)
-                    return fail(), shape;
-                set.wideRows[*row] = *wide;
-            }
-            shape.grades.push_back(std::move(set));
-        } else {
-            fail();
-        }
-    }
-    return shape;
-}
-
 // ---- verse rules ----------------------------------------------------------
 
 class Checker {
 public:
-    Checker(const Shape& shape, LintReport& report) : shape_(shape), report_(report) {}
+    Checker(const CorpusShape& shape, LintReport& report) : shape_(shape), report_(report) {}
 
     void verse(Side side, int position, int variant, const std::string& file, int line, const std::string& text)
     {
@@ -227,7 +67,7 @@ public:
         if (rules == shape_.rules.end())
             return;
         auto fail = [&](const std::string& rule) { report_.violations.push_back({file, line, rule, text}); };
-        const std::u32string v = decode(text);
+        const std::u32string v = decodeUtf8(text);
         const std::size_t length = v.size();
 
         if (rules->second.mark == U'?') {
@@ -255,7 +95,7 @@ private:
             if (isCode(v[i]) && i + 1 < v.size() && isCode(v[i + 1]))
                 return fail("markup");
             if (!isVerseCharacter(v[i]))
-                return fail("character " + encode(v[i]));
+                return fail("character " + encodeUtf8(v[i]));
         }
         if (v.empty() || v.front() == U' ' || v.back() == U' ' || v.find(U"  ") != std::u32string::npos)
             fail("blanks");
@@ -323,13 +163,13 @@ private:
             fail("marked-letter");
     }
 
-    const Shape& shape_;
+    const CorpusShape& shape_;
     LintReport& report_;
 };
 
 std::string sideName(Side side) { return side == Side::Bright ? "bright" : "dark"; }
 
-void checkVerseFiles(const Corpus& corpus, const Shape& shape, LintReport& report)
+void checkVerseFiles(const Corpus& corpus, const CorpusShape& shape, LintReport& report)
 {
     Checker checker(shape, report);
     struct Seen {
@@ -406,7 +246,7 @@ void checkVerseFiles(const Corpus& corpus, const Shape& shape, LintReport& repor
     }
 }
 
-void checkGradeFiles(const Corpus& corpus, const Shape& shape, LintReport& report)
+void checkGradeFiles(const Corpus& corpus, const CorpusShape& shape, LintReport& report)
 {
     for (int block = 1; block <= kBlockCount; ++block) {
         const CorpusGradeFile& file = corpus.grades[block];
@@ -452,7 +292,7 @@ void checkGradeFiles(const Corpus& corpus, const Shape& shape, LintReport& repor
 LintReport lintCorpus(const std::vector<CorpusFile>& files, std::string_view shapeText)
 {
     LintReport report;
-    const Shape shape = parseShape(shapeText);
+    const CorpusShape shape = parseCorpusShape(shapeText);
     for (const std::string& error : shape.errors)
         report.violations.push_back({"shape.txt", 0, "shape", error});
     const auto corpus = parseCorpus(files);
