@@ -116,22 +116,13 @@ struct Run {
         return static_cast<int>(std::floor(2 * engine.random.next())) + 1;
     }
 
-    void writeBright(int pos, int group, int variant)
+    void write(Side side, int pos, int group, int variant)
     {
         PoemState& P = poem();
-        P.brightLines(pos) = std::string(store().brightVerses(pos, group, variant));
-        P.chosenBrightGroup(pos) = static_cast<std::int16_t>(group);
-        P.poemBrightGroup(1, pos) = static_cast<std::int16_t>(group);
-        P.poemBrightVariant(1, pos) = static_cast<std::int16_t>(variant);
-    }
-
-    void writeDark(int pos, int group, int variant)
-    {
-        PoemState& P = poem();
-        P.darkLines(pos) = std::string(store().darkVerses(pos, group, variant));
-        P.chosenDarkGroup(pos) = static_cast<std::int16_t>(group);
-        P.poemDarkGroup(1, pos) = static_cast<std::int16_t>(group);
-        P.poemDarkVariant(1, pos) = static_cast<std::int16_t>(variant);
+        P.lines(side)(pos) = std::string(store().verses(side)(pos, group, variant));
+        P.chosenGroup(side)(pos) = static_cast<std::int16_t>(group);
+        P.recordGroup(side)(1, pos) = static_cast<std::int16_t>(group);
+        P.recordVariant(side)(1, pos) = static_cast<std::int16_t>(variant);
     }
 
     void composeWithTables(int pos)
@@ -150,9 +141,9 @@ struct Run {
         }
         P.currentDarkGroup = static_cast<std::int16_t>(chooseDarkGroup(pos, P.currentBrightGroup));
         if (renewBright)
-            writeBright(pos, P.currentBrightGroup,
+            write(Side::Bright, pos, P.currentBrightGroup,
                         engine.random.uniform(store().brightVariantCount(pos, P.currentBrightGroup)));
-        writeDark(pos, P.currentDarkGroup, drawDarkVariant(pos, P.currentDarkGroup));
+        write(Side::Dark, pos, P.currentDarkGroup, drawDarkVariant(pos, P.currentDarkGroup));
     }
 
     void composeAtRandom(int pos)
@@ -160,10 +151,10 @@ struct Run {
         loadBlockForPosition(engine, pos);
         if (pos >= poem().brightFromPosition) {
             const int group = engine.random.uniform(store().brightGroupCount(pos));
-            writeBright(pos, group, engine.random.uniform(store().brightVariantCount(pos, group)));
+            write(Side::Bright, pos, group, engine.random.uniform(store().brightVariantCount(pos, group)));
         }
         const int group = engine.random.uniform(store().darkGroupCount(pos));
-        writeDark(pos, group, engine.random.uniform(store().darkVariantCount(pos, group)));
+        write(Side::Dark, pos, group, engine.random.uniform(store().darkVariantCount(pos, group)));
     }
 
     bool lineTooLong(int pos)

@@ -91,6 +91,8 @@ struct PoemState {
 
     Grid<std::string, kPositionExtent>& lines(Side side) { return side == Side::Bright ? brightLines : darkLines; }
     PositionArray16& chosenGroup(Side side) { return side == Side::Bright ? chosenBrightGroup : chosenDarkGroup; }
+    RecordArray& recordGroup(Side side) { return side == Side::Bright ? poemBrightGroup : poemDarkGroup; }
+    RecordArray& recordVariant(Side side) { return side == Side::Bright ? poemBrightVariant : poemDarkVariant; }
 };
 
 } // namespace zoravina
