@@ -86,8 +86,8 @@ struct Run {
         }
     }
 
-    // Group 4 of the last line would echo what group 1 variant 1 and group
-    // 4's later variants already say at line 22; group 5 closes instead.
+    // Group 4 may not close the poem after group 1's first wording or group
+    // 4's later wordings at line 22; group 5 closes it in their place.
     int applyClosingRule(int group)
     {
         PoemState& P = poem();
@@ -142,7 +142,7 @@ struct Run {
         P.currentDarkGroup = static_cast<std::int16_t>(chooseDarkGroup(pos, P.currentBrightGroup));
         if (renewBright)
             write(Side::Bright, pos, P.currentBrightGroup,
-                        engine.random.uniform(store().brightVariantCount(pos, P.currentBrightGroup)));
+                  engine.random.uniform(store().brightVariantCount(pos, P.currentBrightGroup)));
         write(Side::Dark, pos, P.currentDarkGroup, drawDarkVariant(pos, P.currentDarkGroup));
     }
 
