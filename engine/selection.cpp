@@ -1,6 +1,7 @@
 #include "selection.h"
 
 #include "grid.h"
+#include "state.h"
 
 #include <array>
 #include <span>
@@ -15,19 +16,20 @@ int pick(Random& random, std::int16_t& threshold, int groupCount, std::span<cons
 {
     if (groupCount <= 0)
         return 0;
-    if (groupCount >= static_cast<int>(row.size()))
+    // Each column is a candidate at most once, and no table is wider than a position's groups.
+    std::array<int, kGroupExtent> candidates;
+    if (groupCount >= static_cast<int>(row.size()) || row.size() > candidates.size())
         throw IndexError("candidate group beyond the grade table's columns");
     if (threshold < 3) {
         const int draw = random.uniform(10);
         threshold = draw == 1 ? 1 : draw <= 4 ? 2 : 3;
     }
     random.reseed();
-    std::array<int, 1024> candidates{};
     int found = 0;
     int checks = 0;
     for (;;) {
         for (int g = 1; g <= groupCount; ++g) {
-            if (row[static_cast<std::size_t>(g)] == threshold && found < static_cast<int>(candidates.size()))
+            if (row[static_cast<std::size_t>(g)] == threshold)
                 candidates[found++] = g;
             ++checks;
         }
