@@ -56,9 +56,9 @@ std::shared_ptr<const Corpus> fullShapeCorpus()
     return parseCorpus(list);
 }
 
-void composeWhole(benchmark::State& state, std::shared_ptr<const Corpus> corpus)
+void composeWhole(benchmark::State& state, std::shared_ptr<const Corpus> corpus, Random random = Random(1))
 {
-    Engine engine(std::move(corpus), Random(1));
+    Engine engine(std::move(corpus), std::move(random));
     engine.poem.poemKind = static_cast<PoemKind>(state.range(0));
     engine.poem.selectivity = static_cast<Selectivity>(state.range(1));
     for (auto _ : state) {
@@ -80,6 +80,13 @@ void BM_ComposeEmbeddedCorpus(benchmark::State& state)
     composeWhole(state, embeddedCorpus());
 }
 
+// As the program runs: the generator is reseeded from the clock before every selection.
+void BM_ComposeFullShapeReseeded(benchmark::State& state)
+{
+    static const auto corpus = fullShapeCorpus();
+    composeWhole(state, corpus, Random());
+}
+
 void kindsAndSelectivities(benchmark::internal::Benchmark* bench)
 {
     bench->ArgNames({"kind", "selectivity"});
@@ -91,6 +98,7 @@ void kindsAndSelectivities(benchmark::internal::Benchmark* bench)
 } // namespace
 
 BENCHMARK(BM_ComposeFullShape)->Apply(kindsAndSelectivities)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ComposeFullShapeReseeded)->Apply(kindsAndSelectivities)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ComposeEmbeddedCorpus)->Apply(kindsAndSelectivities)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();
