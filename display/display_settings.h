@@ -37,6 +37,8 @@ inline const Layout& layoutOf(Resolution resolution)
 }
 
 inline constexpr int kTwipsPerPixel = 15;
+// The drawing colour a display leaves behind when it is done.
+inline constexpr Colour kAfterDrawing = rgb(8, 0, 0);
 
 struct DisplaySettings {
     Alignment alignment = Alignment::Left;

@@ -7,7 +7,6 @@ constexpr int kPageTop = 1001;
 constexpr int kPageIndent = 250;
 constexpr int kExampleShiftLeft = 500;
 constexpr int kExampleShiftDown = 1000;
-constexpr Colour kAfterDrawing = rgb(8, 0, 0);
 } // namespace
 
 void showPage(DisplaySettings& settings, int lastPosition, Surface& surface, WindowControls& controls)

@@ -17,7 +17,6 @@ constexpr int kBaseOffset = 195;
 constexpr int kRightEdgeFromCentre = 14000;
 constexpr int kRightMarginForShrinking = 1000;
 constexpr int kLeftIndent = 450;
-constexpr Colour kAfterDrawing = rgb(8, 0, 0);
 
 bool startsStanza(int position) { return position == 6 || position == 11 || position == 14 || position == 19; }
 bool inMiddleStanza(int position) { return position >= 11 && position <= 13; }

@@ -188,3 +188,22 @@ TEST(CorpusParsing, TooManyVariantsAreCutAtTheStoreExtent)
     loadBrightBlock(engine.store, *engine.corpus, 2);
     EXPECT_EQ(engine.store.brightVariantCount(5, 1), 21);
 }
+
+TEST(VerseBlocks, ALoadAfterAnyOutsideWriteRestoresTheBlock)
+{
+    Files files = syntheticFiles();
+    files["grades-1.txt"] = "fitBB4 2 321\n";
+    Engine engine = engineOf(files);
+    engine.poem.currentPosition = 2;
+    loadVerseBlock(engine);
+
+    engine.store.setVerse(Side::Bright, 2, 1, 1, "changed");
+    engine.store.brightVariantCount(3, 2) = 1;
+    const int index[] = {2, 1};
+    engine.grades[TableId::fitBB4].set(index, 0);
+    engine.poem.currentPosition = 3;
+    loadVerseBlock(engine);
+    EXPECT_EQ(engine.store.brightVerses(2, 1, 1), "b1.2.1.1");
+    EXPECT_EQ(engine.store.brightVariantCount(3, 2), 4);
+    EXPECT_EQ(engine.grades[TableId::fitBB4].at(2, 1), 3);
+}
