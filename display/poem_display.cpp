@@ -38,8 +38,7 @@ void prepareWindow(const DisplaySettings& settings, WindowControls& controls)
         controls.hide(control);
     for (Control control : {Control::Label5, Control::Label6, Control::Label7})
         controls.show(control);
-    // The original handed the picture over through the clipboard and cleared
-    // it on every redraw; here the reader's clipboard is left alone.
+    // A redraw never touches the system clipboard: it holds the reader's things.
     if (settings.markup.background == static_cast<int>(Background::Geometry))
         controls.setPersistentDrawing(false);
     controls.setBackground(settings.markup.background);

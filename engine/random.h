@@ -16,7 +16,6 @@ public:
     double next();          // uniform in [0, 1)
     int uniform(int n);     // Int(r × n) + 1
     void reseed();          // from the clock, unless the seed is fixed
-    bool isFixed() const { return fixed_; }
 
 private:
     void seed(std::uint64_t value);

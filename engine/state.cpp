@@ -9,11 +9,6 @@ void VerseStore::setVerse(Side side, int position, int group, int variant, std::
     cell = text;
 }
 
-void VerseStore::setOwnedVerse(Side side, int position, int group, int variant, std::string text)
-{
-    setVerse(side, position, group, variant, ownedTexts_.emplace_back(std::move(text)));
-}
-
 void VerseStore::clearPosition(int position)
 {
     const VerseStore& self = *this;

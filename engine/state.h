@@ -4,7 +4,6 @@
 #include "grid.h"
 
 #include <cstdint>
-#include <deque>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,8 +29,7 @@ using GroupArray16 = Grid<std::int16_t, kPositionExtent, kGroupExtent>;
 using RecordArray = Grid<std::int16_t, kSlotExtent, kPositionExtent>;
 
 // Verse texts are views into the parsed corpus, which lives for the whole
-// run; a block load then writes views instead of copying strings. Texts that
-// do not come from the corpus are kept in ownedTexts.
+// run; a block load then writes views instead of copying strings.
 class VerseStore {
 public:
     using Texts = Grid<std::string_view, kPositionExtent, kGroupExtent, kVariantExtent>;
@@ -53,17 +51,14 @@ public:
     // Writes a text and keeps count of the non-empty texts per position, so
     // that clearing a position that holds none costs nothing.
     void setVerse(Side side, int position, int group, int variant, std::string_view text);
-    void setOwnedVerse(Side side, int position, int group, int variant, std::string text);
     void clearPosition(int position);
     // Writes a group's texts as variants 1..n; throws IndexError beyond the extents.
     void setGroupVerses(Side side, int position, int group, std::span<const std::string_view> texts);
-    int filledTexts(int position) const { return filled_(position); }
     // Changes with every write to the store (and with mutable reads).
     std::uint64_t revision() const;
 
 private:
     PositionArray16 filled_;
-    std::deque<std::string> ownedTexts_;
 };
 
 struct PoemState {

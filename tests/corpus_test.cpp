@@ -78,15 +78,15 @@ TEST(EmbeddedCorpus, BlockTwoCopiesPositionFourWithItsSmallDifferences)
         const auto& copies = corpus.verses(side, 2).positions;
         if (composing.size() < 4 || copies.empty() || copies.front().position != 4)
             GTEST_SKIP() << "position 4 is not written yet";
-        const CorpusPosition& original = composing[3];
+        const CorpusPosition& composed = composing[3];
         const CorpusPosition& copy = copies.front();
-        ASSERT_EQ(original.groups.size(), copy.groups.size());
+        ASSERT_EQ(composed.groups.size(), copy.groups.size());
         int reworded = 0;
-        for (std::size_t g = 0; g < original.groups.size(); ++g) {
-            std::vector<std::string> verses = original.groups[g].verses;
-            if (side == Side::Bright && original.groups[g].number == 11)
+        for (std::size_t g = 0; g < composed.groups.size(); ++g) {
+            std::vector<std::string> verses = composed.groups[g].verses;
+            if (side == Side::Bright && composed.groups[g].number == 11)
                 verses.erase(verses.begin() + 1);   // the copy leaves out the second variant
-            ASSERT_EQ(verses.size(), copy.groups[g].verses.size()) << "group " << original.groups[g].number;
+            ASSERT_EQ(verses.size(), copy.groups[g].verses.size()) << "group " << composed.groups[g].number;
             for (std::size_t v = 0; v < verses.size(); ++v)
                 reworded += verses[v] != copy.groups[g].verses[v] ? 1 : 0;
         }

@@ -1,6 +1,7 @@
 // The real window, offscreen, driven by its widgets' object names.
 
 #include "main_window.h"
+#include "test_corpus.h"
 #include "poem_canvas.h"
 
 #include <QApplication>
@@ -115,6 +116,23 @@ TEST(Window, ATwentyThreeLinePoemStandsInFiveStanzasUnderItsTitle)
     }
     auto* title = window.findChild<QLabel*>(QStringLiteral("Label5"));
     EXPECT_LT(title->geometry().bottom(), bandTops.front());
+}
+
+TEST(Window, AFaultInTheContentIsReportedAndTheWindowStays)
+{
+    MainWindow window;
+    window.show();
+    fixtures::Shape shape;
+    shape.groups = [](char side, int p) { return side == 'b' && p == 9 ? 35 : 3; };   // beyond the grade tables
+    window.engine() = fixtures::engineOf(fixtures::syntheticFiles(shape));
+    EXPECT_NO_THROW(window.composeNewPoem());
+    EXPECT_FALSE(window.engine().poem.brightLines(8).empty()) << "the lines before the fault stay composed";
+    const QImage& drawing = window.canvas().drawing();
+    int inked = 0;
+    for (int y = 0; y < drawing.height(); y += 2)
+        for (int x = 0; x < drawing.width(); x += 2)
+            inked += qAlpha(drawing.pixel(x, y)) > 0 ? 1 : 0;
+    EXPECT_GT(inked, 0);
 }
 
 int main(int argc, char** argv)

@@ -115,7 +115,7 @@ QWidget* create(const ControlSpec& spec, QWidget* parent)
     widget->setGeometry(pixels(spec.left, spec.top, spec.width, spec.height));
     if (spec.kind == Kind::Button)
         widget->setFont(font("MS Sans Serif", 8.25, true));
-    // The layout was drawn for the original fonts; a wider stand-in font must not clip a caption.
+    // The layout was drawn for the Windows fonts; a wider stand-in font must not clip a caption.
     if (spec.kind == Kind::Label && !caption.isEmpty())
         widget->resize(std::max(widget->width(), widget->sizeHint().width()), std::max(widget->height(), widget->sizeHint().height()));
     widget->setVisible(spec.visible);

@@ -47,15 +47,30 @@ void MainWindow::composeNewPoem()
             w->hide();
     engine_.poem.firstPosition = 1;
     engine_.poem.brightFromPosition = 1;
-    composePoem(engine_);
+    try {
+        composePoem(engine_);
+    } catch (const IndexError&) {
+        reportFault();
+    }
     redrawPoem();
 }
 
 void MainWindow::redrawPoem()
 {
-    showPoem(engine_, display_, *surface_, *controls_);
+    try {
+        showPoem(engine_, display_, *surface_, *controls_);
+    } catch (const IndexError&) {
+        reportFault();
+    }
     surface_->finish();
     canvas_->update();
+}
+
+// A fault in the content ends the step, not the program: "napaka" is
+// printed at the current position and the command goes on with its next step.
+void MainWindow::reportFault()
+{
+    surface_->print("napaka");
 }
 
 } // namespace zoravina

@@ -27,6 +27,8 @@ public slots:
     void redrawPoem();
 
 private:
+    void reportFault();
+
     Engine engine_;
     DisplaySettings display_;
     PoemCanvas* canvas_;

@@ -17,7 +17,6 @@ public:
 
     QImage& drawing() { return drawing_; }
     void setBackground(Background background);
-    Background background() const { return background_; }
     void resizeDrawing(QSize size);
 
 protected:

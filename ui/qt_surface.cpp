@@ -54,11 +54,6 @@ void QtSurface::setFontSize(double points)
         font_.setPointSizeF(points);
 }
 
-void QtSurface::setFamily(const QString& family)
-{
-    font_.setFamily(family);
-}
-
 void QtSurface::moveTo(double x, double y)
 {
     x_ = x;

@@ -26,10 +26,8 @@ public:
     void print(std::string_view utf8) override;
     double textWidth(std::string_view utf8) const override;
 
-    void setFamily(const QString& family);
     // Ends the painting of a pass so that the image can be shown.
     void finish();
-    QImage& image() { return image_; }
 
 private:
     QPainter& painter();
