@@ -1,12 +1,19 @@
-// The real window, offscreen, driven by its widgets' object names.
+// The real window, offscreen, driven through its widgets' object names with
+// simulated clicks, keys and mouse moves.
 
 #include "main_window.h"
-#include "test_corpus.h"
 #include "poem_canvas.h"
+#include "test_corpus.h"
+#include "widget_view.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -15,129 +22,378 @@ using namespace zoravina;
 
 namespace {
 
-int redPixels(const QImage& image)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            count += c.red() > 200 && c.green() < 60 && c.blue() < 60 ? 1 : 0;
-        }
-    return count;
-}
-
-int distinctColours(const QImage& image, QRect area)
-{
-    std::set<QRgb> colours;
-    for (int y = area.top(); y <= area.bottom(); y += 3)
-        for (int x = area.left(); x <= area.right(); x += 3)
-            colours.insert(image.pixel(x, y));
-    return static_cast<int>(colours.size());
-}
-
-void save(const QImage& image, const char* name)
+void save(QWidget& widget, const char* name)
 {
     if (const char* folder = std::getenv("ZORAVINA_SCREENSHOTS"))
-        image.save(QString::fromUtf8(folder) + "/" + name);
+        widget.grab().save(QString::fromUtf8(folder) + "/" + name);
+}
+
+template <class W = QWidget>
+W* find(QWidget& window, const QString& name)
+{
+    W* w = window.findChild<W*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+}
+
+void click(QWidget& window, const QString& name, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget* w = find(window, name);
+    ASSERT_TRUE(w && w->isVisible()) << name.toStdString() << " is not there to click";
+    QTest::mouseClick(w, button, Qt::NoModifier, w->rect().center());
+    QApplication::processEvents();
+}
+
+// A pointer move over the drawing area, in pixels of the window's canvas.
+void moveOverCanvas(MainWindow& window, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), window.canvas().mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&window.canvas(), &move);
+}
+
+void moveOver(QWidget* widget)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(widget->rect().center()), widget->mapToGlobal(QPointF(widget->rect().center())),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+bool shown(QWidget& window, const QString& name) { return find(window, name)->isVisibleTo(&window); }
+
+// Three groups of four variants everywhere; the grades below decide lists.
+std::shared_ptr<const Corpus> testCorpus(const std::string& extraGrades = "")
+{
+    fixtures::Files files = fixtures::syntheticFiles();
+    files["grades-2.txt"] = "fitBB 6 1 303\nfitBB 6 2 303\nfitBB 6 3 303\n" + extraGrades;
+    return fixtures::corpusOf(files);
+}
+
+struct Opened {
+    MainWindow window;
+    explicit Opened(std::shared_ptr<const Corpus> corpus = testCorpus(), std::uint64_t seed = 5)
+        : window(std::move(corpus), Random(seed))
+    {
+        window.show();
+        QApplication::processEvents();
+    }
+    // Enters, chooses a kind and a correction mode in the frames, and composes.
+    void composeFromSettings(const QString& kind, const QString& correction = QStringLiteral("popravki_2"))
+    {
+        click(window, QStringLiteral("Command13"));
+        click(window, kind);
+        click(window, correction);
+        click(window, QStringLiteral("Command1"));
+    }
+    PoemState& poem() { return window.engine().poem; }
+};
+
+std::vector<std::string> lines(const Grid<std::string, kPositionExtent>& of)
+{
+    std::vector<std::string> out;
+    for (int p = 1; p <= 23; ++p)
+        out.push_back(of(p));
+    return out;
 }
 
 } // namespace
 
-TEST(Window, OpensWithItsCaptionAndTheEntryButton)
+TEST(Window, StartsOnTheStartScreenWithEveryCaptionWhole)
 {
-    MainWindow window;
-    window.show();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Zovo razor"));
-    auto* entry = window.findChild<QPushButton*>(QStringLiteral("Command13"));
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->text(), QStringLiteral(" Potrkaj in vstopi"));
-    save(window.grab().toImage(), "start.png");
+    Opened o;
+    EXPECT_EQ(o.window.windowTitle(), QStringLiteral("Zovo razor"));
+    const std::pair<const char*, const char*> buttons[] = {
+        {"Command16", "O pesmi"},   {"Command14", "Zasnova pesmi"}, {"Command15", "Napotki za branje in oblikovanje"},
+        {"Command11", "O programu"}, {"Command12", "O avtorju"},    {"Command13", " Potrkaj in vstopi"},
+        {"Command6", "Namestitev programa"}};
+    for (const auto& [name, caption] : buttons) {
+        auto* b = find<QPushButton>(o.window, QString::fromLatin1(name));
+        EXPECT_TRUE(b->isVisible()) << name;
+        EXPECT_EQ(b->text(), QString::fromUtf8(caption));
+        EXPECT_GE(b->width(), b->sizeHint().width()) << name << " clips its caption";
+    }
+    QStringList menus;
+    for (QAction* a : o.window.menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"Shrani", "Barva", "Grafika", "Zvok", "Zbirka", "Natisni", "Pomoč", "  ", "Izhod"}));
+    EXPECT_FALSE(o.window.view().action(Control::zbir)->isEnabled());
+    EXPECT_FALSE(o.window.view().action(Control::primer)->isEnabled());
+    EXPECT_TRUE(shown(o.window, "Picture7"));
+    EXPECT_FALSE(shown(o.window, "Frame1"));
+    save(o.window, "start.png");
 }
 
-TEST(Window, ACombinationPoemStandsOnTheWindowInBothLayouts)
+TEST(Window, EnteringShowsTheSettingsScreenWithItsOptionsAsTheyStart)
+{
+    Opened o;
+    click(o.window, QStringLiteral("Command13"));
+    for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Picture8", "Picture13"})
+        EXPECT_TRUE(shown(o.window, frame)) << frame;
+    for (const char* hidden : {"Command13", "Command11", "Command6", "Picture7", "Command4"})
+        EXPECT_FALSE(shown(o.window, hidden)) << hidden;
+    for (const char* selected : {"pesem_1", "prednost_1", "popravki_2", "pisan_0", "poravnava_3"})
+        EXPECT_TRUE(find<QRadioButton>(o.window, QString::fromLatin1(selected))->isChecked()) << selected;
+    EXPECT_EQ(find<QRadioButton>(o.window, "pesem_1")->text(), QStringLiteral("Svetla "));
+    EXPECT_EQ(find<QGroupBox>(o.window, "Frame2")->title(), QStringLiteral("PREDNOST"));
+    EXPECT_EQ(o.window.display().alignment, Alignment::Centre);
+
+    moveOver(find(o.window, "Label22"));
+    EXPECT_TRUE(shown(o.window, "Picture10")) << "the hover spot opens its corner menu";
+    EXPECT_FALSE(shown(o.window, "Label22"));
+    save(o.window, "settings.png");
+}
+
+TEST(Window, TheOldPoemButtonReturnsToThePoemWithoutComposing)
+{
+    Opened o;
+    o.composeFromSettings(QStringLiteral("pesem_3"));
+    const auto bright = lines(o.poem().brightLines);
+    const auto dark = lines(o.poem().darkLines);
+    ASSERT_FALSE(bright.front().empty());
+    moveOverCanvas(o.window, {700, 700});
+    click(o.window, QStringLiteral("Command3"));
+    EXPECT_TRUE(shown(o.window, "Command4"));
+    EXPECT_FALSE(shown(o.window, "Label5")) << "the settings screen hides the title";
+    EXPECT_TRUE(shown(o.window, "Label6")) << "but not its shadow";
+    click(o.window, QStringLiteral("pesem_1"));
+    click(o.window, QStringLiteral("Command4"));
+    EXPECT_EQ(lines(o.poem().brightLines), bright);
+    EXPECT_EQ(lines(o.poem().darkLines), dark);
+    EXPECT_EQ(o.poem().poemKind, PoemKind::Bright);
+    EXPECT_TRUE(shown(o.window, "Label1_46"));
+}
+
+TEST(Window, ThePoemButtonsReturnOnlyAfterThePointerLeavesTheLastPressBy500Twips)
+{
+    Opened o;
+    o.composeFromSettings(QStringLiteral("pesem_1"));
+    ASSERT_TRUE(shown(o.window, "Label16_0"));
+    moveOverCanvas(o.window, {700, 700});
+    ASSERT_TRUE(shown(o.window, "Command2"));
+    click(o.window, QStringLiteral("Command2"));
+    EXPECT_FALSE(shown(o.window, "Command2")) << "a new poem hides its buttons";
+    const QPoint centre = find(o.window, "Command2")->geometry().center();
+    moveOverCanvas(o.window, centre + QPoint(30, 30));   // 450 twips away
+    EXPECT_FALSE(shown(o.window, "Command2"));
+    EXPECT_FALSE(shown(o.window, "Picture6"));
+    moveOverCanvas(o.window, centre + QPoint(0, 35));   // 525 twips away
+    EXPECT_TRUE(shown(o.window, "Command2"));
+    EXPECT_TRUE(shown(o.window, "Command3"));
+    EXPECT_TRUE(shown(o.window, "Picture6"));
+}
+
+TEST(Window, RightClicksOnTheSelectivityImageCycleItAndColourThePanel)
+{
+    Opened o;
+    o.composeFromSettings(QStringLiteral("pesem_1"));
+    moveOverCanvas(o.window, {700, 700});
+    ASSERT_TRUE(shown(o.window, "Picture6"));
+    const std::pair<Selectivity, QColor> expected[] = {
+        {Selectivity::Medium, QColor(255, 255, 0)}, {Selectivity::Lowest, QColor(0, 255, 0)}, {Selectivity::Highest, QColor(255, 0, 0)}};
+    for (const auto& [selectivity, colour] : expected) {
+        moveOverCanvas(o.window, {700, 700});   // every redraw hides the panel until the pointer moves
+        click(o.window, QStringLiteral("Image2_3"), Qt::RightButton);
+        EXPECT_EQ(o.poem().selectivity, selectivity);
+        const QImage panel = find(o.window, "Picture6")->grab().toImage();
+        EXPECT_EQ(panel.pixelColor(panel.width() - 2, 2), colour);
+        EXPECT_TRUE(find<QRadioButton>(o.window, QStringLiteral("prednost_%1").arg(static_cast<int>(selectivity)))->isChecked());
+    }
+    moveOverCanvas(o.window, {700, 700});
+    click(o.window, QStringLiteral("Image2_2"));
+    EXPECT_EQ(o.window.display().alignment, Alignment::Right) << "a left click on the right-hand image aligns right";
+}
+
+TEST(Window, AnAutomaticChangeAtLineFiveKeepsTheLinesAboveIt)
+{
+    Opened o;
+    o.composeFromSettings(QStringLiteral("pesem_1"));
+    const auto before = lines(o.poem().brightLines);
+    for (int attempt = 0; attempt < 5 && lines(o.poem().brightLines) == before; ++attempt)
+        click(o.window, QStringLiteral("Label1_5"));
+    const auto after = lines(o.poem().brightLines);
+    EXPECT_EQ(std::vector(after.begin(), after.begin() + 4), std::vector(before.begin(), before.begin() + 4));
+    EXPECT_NE(after, before) << "lines 5 to 23 are composed anew";
+    EXPECT_EQ(o.poem().firstPosition, 5);
+}
+
+TEST(Window, AClickOnADarkHalfOfACombinationLineKeepsItsBrightVerse)
+{
+    Opened o;
+    o.composeFromSettings(QStringLiteral("pesem_3"));
+    const auto bright = lines(o.poem().brightLines);
+    const auto dark = lines(o.poem().darkLines);
+    for (int attempt = 0; attempt < 5 && lines(o.poem().darkLines) == dark; ++attempt)
+        click(o.window, QStringLiteral("Label1_28"));
+    const auto brightAfter = lines(o.poem().brightLines);
+    const auto darkAfter = lines(o.poem().darkLines);
+    EXPECT_EQ(std::vector(brightAfter.begin(), brightAfter.begin() + 5), std::vector(bright.begin(), bright.begin() + 5));
+    EXPECT_EQ(std::vector(darkAfter.begin(), darkAfter.begin() + 4), std::vector(dark.begin(), dark.begin() + 4));
+    EXPECT_NE(darkAfter, dark);
+    EXPECT_EQ(o.poem().brightFromPosition, 6);
+}
+
+TEST(Window, UnderTheHighestSelectivityTheManualListPreselectsEveryVerseAndEnterAppliesTheFirst)
+{
+    Opened o;
+    o.composeFromSettings(QStringLiteral("pesem_1"), QStringLiteral("popravki_1"));
+    click(o.window, QStringLiteral("Label1_6"));
+    auto* list = find<QListWidget>(o.window, "combo1");
+    ASSERT_TRUE(list->isVisible());
+    // Position 6 grades groups 1 and 3 with a 3 after every group of line 5.
+    ASSERT_EQ(list->count(), 10);
+    for (int row = 0; row < list->count(); ++row) {
+        const bool separator = list->item(row)->text() == QString(58, '-');
+        EXPECT_EQ(separator, row == 4 || row == 9);
+        if (!separator)
+            EXPECT_TRUE(list->item(row)->isSelected()) << row;
+    }
+    EXPECT_EQ(find<QLabel>(o.window, "Label3")->text(), QStringLiteral("Stevilo moznih verzov je: 8"));
+    EXPECT_TRUE(shown(o.window, "Command5"));
+    save(o.window, "manual-list.png");
+    QTest::keyClick(list, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(o.poem().brightLines(6), fixtures::tag('b', 2, 6, 1, 1));
+    EXPECT_EQ(o.poem().chosenBrightGroup(6), 1);
+    EXPECT_EQ(o.poem().poemBrightVariant(1, 6), 1);
+}
+
+TEST(Window, ChoosingTheThirdVerseOfTheSecondListedGroupRecordsThatGroupsRealNumber)
+{
+    Opened o;
+    o.composeFromSettings(QStringLiteral("pesem_1"), QStringLiteral("popravki_1"));
+    click(o.window, QStringLiteral("Label1_6"));
+    auto* list = find<QListWidget>(o.window, "combo1");
+    ASSERT_EQ(list->count(), 10);
+    QListWidgetItem* third = list->item(7);   // group 3, variant 3: group 2 is not listed
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(third).center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(third).center());
+    QApplication::processEvents();
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_FALSE(shown(o.window, "Command5"));
+    EXPECT_EQ(o.poem().brightLines(6), fixtures::tag('b', 2, 6, 3, 3));
+    EXPECT_EQ(o.poem().chosenBrightGroup(6), 3);
+    EXPECT_EQ(o.poem().poemBrightGroup(1, 6), 3);
+    EXPECT_EQ(o.poem().poemBrightVariant(1, 6), 3);
+}
+
+TEST(Window, ATypedCharacterClosesTheListWithoutAChangeWhileArrowsMoveInIt)
+{
+    Opened o;
+    o.composeFromSettings(QStringLiteral("pesem_1"), QStringLiteral("popravki_1"));
+    const auto before = lines(o.poem().brightLines);
+    click(o.window, QStringLiteral("Label1_6"));
+    auto* list = find<QListWidget>(o.window, "combo1");
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_TRUE(list->isVisible()) << "an arrow moves in the list";
+    QTest::keyClick(list, Qt::Key_X);
+    QApplication::processEvents();
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(lines(o.poem().brightLines), before);
+}
+
+TEST(Window, ACornerItemSetsTheKindWhileTheFrameStillShowsTheOldOne)
+{
+    Opened o;
+    click(o.window, QStringLiteral("Command13"));
+    moveOver(find(o.window, "Label22"));
+    moveOver(find(o.window, "Picture10"));
+    click(o.window, QStringLiteral("Label21_2"));
+    EXPECT_EQ(o.poem().poemKind, PoemKind::Dark);
+    EXPECT_EQ(o.window.display().markup.textColour, rgb(0, 0, 64));
+    EXPECT_TRUE(find<QRadioButton>(o.window, "pesem_1")->isChecked());
+    const auto& controls = o.window.controls();
+    EXPECT_TRUE(controls.state(Control::Label21, 2).transparent) << "the chosen word shows";
+    EXPECT_FALSE(controls.state(Control::Label21, 1).transparent);
+    EXPECT_FALSE(controls.state(Control::Label21, 3).transparent);
+    save(o.window, "settings-corner.png");
+}
+
+TEST(Window, APoemStandsOnTheWindowInBothLayouts)
 {
     for (Resolution resolution : {Resolution::Large, Resolution::Small}) {
-        MainWindow window;
-        window.show();
-        window.engine().poem.poemKind = PoemKind::Combination;
-        applyLayout(window.display(), resolution);
-        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command13")), Qt::LeftButton);
-        QApplication::processEvents();
-        const QImage shot = window.canvas().grab().toImage();
-        save(shot, resolution == Resolution::Large ? "combination-1024.png" : "combination-800.png");
-        EXPECT_GT(redPixels(shot), 50) << "red initials of the dark half";
-        EXPECT_GT(distinctColours(shot, QRect(600, 500, 300, 200)), 20) << "the background picture shows";
-        auto* title = window.findChild<QLabel*>(QStringLiteral("Label5"));
-        EXPECT_TRUE(title->isVisible());
-        EXPECT_TRUE(title->text().contains(QStringLiteral("Orn")));
-        EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("Label16_0"))->isVisibleTo(&window)) << "poemShowing";
+        Opened o(embeddedCorpus());
+        click(o.window, QStringLiteral("Command13"));
+        click(o.window, QStringLiteral("pesem_3"));
+        o.window.form().chooseLayout(resolution == Resolution::Large ? 1 : 0);
+        click(o.window, QStringLiteral("Command1"));
+        const QImage shot = o.window.canvas().grab().toImage();
+        save(o.window, resolution == Resolution::Large ? "combination-1024.png" : "combination-800.png");
+        int red = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                red += c.red() > 200 && c.green() < 60 && c.blue() < 60 ? 1 : 0;
+            }
+        EXPECT_GT(red, 50) << "red initials of the dark half";
+        // The first line's text starts lineSpacing * 2 + 195 below the top margin.
+        const auto& d = o.window.display();
+        const int firstLineTop = d.topMargin + 195 + d.lineSpacing * 2;
+        for (const char* credit : {"Label7", "Labl7"}) {
+            const QRect box = find<QLabel>(o.window, credit)->geometry();
+            EXPECT_LE((box.y() + box.height()) * 15, firstLineTop) << credit << " reaches into line 1";
+        }
     }
 }
 
-TEST(Window, ATwentyThreeLinePoemStandsInFiveStanzasUnderItsTitle)
+// A reader's first visit with the program's own verses: every kind, both
+// kinds of change, and the way back to the poem.
+TEST(Window, AReadersFirstVisitWithTheRealVerses)
 {
-    MainWindow window;
-    window.show();
-    window.composeNewPoem();
-    auto& poem = window.engine().poem;
-    const char* verses[] = {"Z3arja se razliva čez svet, ki še spi v tiši5n3i.", "O3ko se odpre in vanj se vlije ves sv4e3t.",
-                            "R3eka v sebi nosi 9nebo 3vse do sla5p3a.", "A3 vendar luč ostaja z nami povs5o3d."};
-    for (int p = 1; p <= 23; ++p)
-        poem.brightLines(p) = verses[p % 4];
-    window.redrawPoem();
-    QApplication::processEvents();
-    const QImage shot = window.canvas().grab().toImage();
-    save(shot, "bright-23.png");
-
-    // Rows where an initial letter in the initial colour stands at the left margin.
-    std::vector<int> bandTops;
-    bool inBand = false;
-    for (int y = 0; y < shot.height(); ++y) {
-        bool initial = false;
-        for (int x = 36; x < 62 && !initial; ++x) {
-            const QColor c = shot.pixelColor(x, y);
-            initial = c.blue() > 150 && c.red() < 100 && c.green() < 130;
+    Opened o(embeddedCorpus(), 11);
+    click(o.window, QStringLiteral("Command13"));
+    moveOver(find(o.window, "Label18"));
+    save(o.window, "tour-settings-corner.png");
+    for (const char* kind : {"pesem_1", "pesem_2", "pesem_3"}) {
+        if (!shown(o.window, "Frame4")) {
+            moveOverCanvas(o.window, {900, 700});
+            click(o.window, QStringLiteral("Command3"));
         }
-        if (initial && !inBand)
-            bandTops.push_back(y);
-        inBand = initial;
+        click(o.window, QString::fromLatin1(kind));
+        click(o.window, QStringLiteral("popravki_2"));
+        click(o.window, QStringLiteral("Command1"));
+        EXPECT_TRUE(shown(o.window, "Label16_0")) << kind;
+        for (int p = 1; p <= 8; ++p) {
+            EXPECT_FALSE(o.poem().brightLines(p).empty()) << kind << " line " << p;
+            EXPECT_FALSE(o.poem().darkLines(p).empty()) << kind << " line " << p;
+        }
+        save(o.window, (std::string("tour-") + kind + ".png").c_str());
+        click(o.window, QStringLiteral("Label1_3"));
+        EXPECT_TRUE(shown(o.window, "Label16_0"));
     }
-    ASSERT_EQ(bandTops.size(), 23u);
-    std::vector<int> steps;
-    for (std::size_t i = 1; i < bandTops.size(); ++i)
-        steps.push_back(bandTops[i] - bandTops[i - 1]);
-    const int step = steps[1];
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        const bool gap = i == 4 || i == 9 || i == 12 || i == 17;   // after lines 5, 10, 13 and 18
-        if (gap)
-            EXPECT_GT(steps[i], step * 3 / 2) << "no stanza gap after line " << i + 1;
-        else
-            EXPECT_LE(steps[i], step + 2) << "a gap inside a stanza after line " << i + 1;
-    }
-    auto* title = window.findChild<QLabel*>(QStringLiteral("Label5"));
-    EXPECT_LT(title->geometry().bottom(), bandTops.front());
+    moveOverCanvas(o.window, {900, 700});
+    click(o.window, QStringLiteral("Command3"));
+    click(o.window, QStringLiteral("popravki_1"));
+    click(o.window, QStringLiteral("Command4"));
+    click(o.window, QStringLiteral("Label1_4"));
+    auto* list = find<QListWidget>(o.window, "combo1");
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_GT(list->count(), 0);
+    save(o.window, "tour-manual-list.png");
+    const std::string first = o.window.controls().item(Control::combo1, 0);
+    EXPECT_EQ(list->item(0)->text().toStdString().find_first_of("3456789"), std::string::npos) << "shown without markup";
+    const QPoint at = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QApplication::processEvents();
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(o.poem().brightLines(4), first) << "the verse goes in with its markup";
 }
 
 TEST(Window, AFaultInTheContentIsReportedAndTheWindowStays)
 {
-    MainWindow window;
-    window.show();
     fixtures::Shape shape;
     shape.groups = [](char side, int p) { return side == 'b' && p == 9 ? 35 : 3; };   // beyond the grade tables
-    window.engine() = fixtures::engineOf(fixtures::syntheticFiles(shape));
-    EXPECT_NO_THROW(window.composeNewPoem());
-    EXPECT_FALSE(window.engine().poem.brightLines(8).empty()) << "the lines before the fault stay composed";
-    const QImage& drawing = window.canvas().drawing();
-    int inked = 0;
-    for (int y = 0; y < drawing.height(); y += 2)
-        for (int x = 0; x < drawing.width(); x += 2)
-            inked += qAlpha(drawing.pixel(x, y)) > 0 ? 1 : 0;
-    EXPECT_GT(inked, 0);
+    Opened o(fixtures::corpusOf(fixtures::syntheticFiles(shape)));
+    o.composeFromSettings(QStringLiteral("pesem_1"));
+    EXPECT_FALSE(o.poem().brightLines(8).empty()) << "the lines before the fault stay composed";
+    EXPECT_TRUE(shown(o.window, "Label16_0")) << "and the poem is shown";
 }
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

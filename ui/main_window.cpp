@@ -1,76 +1,249 @@
 #include "main_window.h"
 
-#include "compose.h"
-#include "form_layout.h"
 #include "pictures.h"
 #include "poem_canvas.h"
-#include "poem_display.h"
+#include "widget_view.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 
 namespace zoravina {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), canvas_(new PoemCanvas(this))
+namespace {
+
+constexpr int kDesignWidth = 1024;
+constexpr int kDesignHeight = 768;
+
+MouseButton buttonOf(const QMouseEvent* event)
+{
+    switch (event->button()) {
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
+    default: return MouseButton::Left;
+    }
+}
+
+std::optional<OptionGroup> optionGroupOf(Control control)
+{
+    switch (control) {
+    case Control::pesem: return OptionGroup::Kind;
+    case Control::prednost: return OptionGroup::Selectivity;
+    case Control::popravki: return OptionGroup::Correction;
+    case Control::poravnava: return OptionGroup::Alignment;
+    case Control::pisan: return OptionGroup::ColourMode;
+    default: return std::nullopt;
+    }
+}
+
+bool isCornerPicture(Control c)
+{
+    return c == Control::Picture9 || c == Control::Picture10 || c == Control::Picture11 || c == Control::Picture12;
+}
+bool isCornerItems(Control c)
+{
+    return c == Control::Label17 || c == Control::Label19 || c == Control::Label21 || c == Control::Label23;
+}
+bool isHoverSpot(Control c)
+{
+    return c == Control::Label18 || c == Control::Label20 || c == Control::Label22 || c == Control::Label24;
+}
+bool isLineArea(Control c) { return c == Control::Label1 || c == Control::Label2; }
+
+} // namespace
+
+MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus, Random random, QWidget* parent)
+    : QMainWindow(parent), engine_(std::move(corpus), std::move(random)), canvas_(new PoemCanvas(this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Zovo razor"));
+    setWindowTitle(QString::fromUtf8(controlSpec(Control::Form1).caption.data()));
     setWindowIcon(QIcon(QPixmap::fromImage(drawWindowIcon(64))));
     setCentralWidget(canvas_);
-    canvas_->setFixedSize(1024, 768);
+    canvas_->setFixedSize(kDesignWidth, kDesignHeight);
     canvas_->resizeDrawing(canvas_->size());
-    buildControls(*canvas_);
+    canvas_->setMouseTracking(true);
+    canvas_->installEventFilter(this);
 
     surface_ = std::make_unique<QtSurface>(canvas_->drawing());
-    controls_ = std::make_unique<WidgetControls>(*canvas_);
-    canvas_->setBackground(Background::Universe);
-    display_.screenWidth = canvas_->width() * kTwipsPerPixel;
+    view_ = std::make_unique<WidgetView>(controls_, *canvas_, *menuBar(), *surface_);
+    form_ = std::make_unique<Form>(engine_, display_, *surface_, controls_);
+    connectControls();
 
-    QAction* exit = menuBar()->addAction(QStringLiteral("Izhod"));
-    exit->setObjectName(QStringLiteral("izu"));
-    connect(exit, &QAction::triggered, qApp, &QApplication::quit);
-
-    // Until the settings screen exists, the entry button goes straight to a poem.
-    connect(canvas_->findChild<QPushButton*>(QStringLiteral("Command13")), &QPushButton::clicked, this,
-            &MainWindow::composeNewPoem);
+    std::vector<std::string> fonts;
+    for (const QString& family : QFontDatabase::families())
+        fonts.push_back(family.toStdString());
+    run([&] { form_->startUp(fonts); });
 }
 
-void MainWindow::composeNewPoem()
+MainWindow::~MainWindow()
 {
-    for (const char* name : {"Picture7", "Command6", "Command11", "Command12", "Command13", "Command14", "Command15",
-                             "Command16"})
-        if (QWidget* w = canvas_->findChild<QWidget*>(QString::fromLatin1(name)))
-            w->hide();
-    engine_.poem.firstPosition = 1;
-    engine_.poem.brightFromPosition = 1;
-    try {
-        composePoem(engine_);
-    } catch (const IndexError&) {
-        reportFault();
-    }
-    redrawPoem();
+    controls_.setObserver(nullptr);
 }
 
-void MainWindow::redrawPoem()
+// Nothing a handler meets ends the program: the window stays, and whatever
+// was drawn is shown.
+template <class Handler>
+void MainWindow::run(Handler&& handler)
 {
     try {
-        showPoem(engine_, display_, *surface_, *controls_);
-    } catch (const IndexError&) {
-        reportFault();
+        handler();
+    } catch (...) {
     }
     surface_->finish();
     canvas_->update();
 }
 
-// A fault in the content ends the step, not the program: "napaka" is
-// printed at the current position and the command goes on with its next step.
-void MainWindow::reportFault()
+QPointF MainWindow::twips(QPointF pixels) const
 {
-    surface_->print("napaka");
+    return pixels / view_->zoom();
+}
+
+void MainWindow::watch(QWidget* widget)
+{
+    if (!widget)
+        return;
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+void MainWindow::connectControls()
+{
+    auto button = [&](Control c) { return qobject_cast<QAbstractButton*>(view_->widget(c)); };
+    auto onClick = [&](Control c, auto handler) {
+        connect(button(c), &QAbstractButton::clicked, this, [this, handler] { run([&] { (form_.get()->*handler)(); }); });
+    };
+    onClick(Control::Command2, &Form::newPoem);
+    onClick(Control::Command1, &Form::composeWithSettings);
+    onClick(Control::Command4, &Form::oldPoem);
+    onClick(Control::Command3, &Form::showSettingsScreen);
+    onClick(Control::Command13, &Form::enterFromStartScreen);
+
+    for (const ControlSpec& spec : controlTable()) {
+        const auto group = optionGroupOf(spec.id);
+        if (!group)
+            continue;
+        for (int i = spec.firstIndex; i <= spec.lastIndex; ++i)
+            connect(qobject_cast<QRadioButton*>(view_->widget(spec.id, i)), &QRadioButton::clicked, this,
+                    [this, g = *group, i] { run([&] { form_->optionClicked(g, i); }); });
+    }
+    auto* fonts = qobject_cast<QComboBox*>(view_->widget(Control::Combo3));
+    connect(fonts, &QComboBox::activated, this,
+            [this, fonts](int row) { run([&] { form_->fontChosen(fonts->itemText(row).toStdString()); }); });
+
+    auto* verses = qobject_cast<QListWidget*>(view_->widget(Control::combo1));
+    connect(verses, &QListWidget::itemDoubleClicked, this, [this] { run([&] { form_->verseListDoubleClicked(); }); });
+    verses->installEventFilter(this);
+
+    auto* own = qobject_cast<QComboBox*>(view_->widget(Control::Combo2));
+    connect(own, &QComboBox::activated, this, [this](int row) {
+        run([&] {
+            controls_.noteCurrentItem(Control::Combo2, row);
+            form_->ownVerseClicked();
+        });
+    });
+
+    connect(view_->timer(), &QTimer::timeout, this, [this] { run([&] { form_->timerTick(); }); });
+    connect(view_->action(Control::izu), &QAction::triggered, qApp, &QApplication::quit);
+
+    for (const ControlSpec& spec : controlTable()) {
+        const Control c = spec.id;
+        if (!(isLineArea(c) || isCornerPicture(c) || isCornerItems(c) || isHoverSpot(c) || c == Control::Label5 ||
+              c == Control::Label6 || c == Control::Label25 || c == Control::Picture13 || c == Control::Image2 ||
+              c == Control::Picture8))
+            continue;
+        if (spec.firstIndex == kNoIndex)
+            watch(view_->widget(c));
+        else
+            for (int i = spec.firstIndex; i <= spec.lastIndex; ++i)
+                watch(view_->widget(c, i));
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == canvas_) {
+        if (type == QEvent::MouseButtonPress) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPointF at = twips(mouse->position());
+            run([&] { form_->mousePress(at.x(), at.y(), buttonOf(mouse)); });
+        } else if (type == QEvent::MouseMove) {
+            const QPointF at = twips(static_cast<QMouseEvent*>(event)->position());
+            run([&] { form_->mouseMove(at.x(), at.y()); });
+        }
+        return false;
+    }
+    const auto control = view_->controlOf(watched);
+    if (!control)
+        return QMainWindow::eventFilter(watched, event);
+    const auto [c, index] = *control;
+
+    if (c == Control::combo1 && type == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        // Typed characters close the list; arrows, Tab and the like move in it as in any list.
+        if (!enter && (key->text().isEmpty() || !key->text().at(0).isPrint()))
+            return false;
+        const int code = enter ? 13 : key->text().at(0).unicode();
+        run([&] { form_->verseListKey(code); });
+        return true;
+    }
+
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove))
+        return QMainWindow::eventFilter(watched, event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPointF onCanvas = twips(widget->mapTo(canvas_, mouse->position().toPoint()));
+    const bool release = type == QEvent::MouseButtonRelease && widget->rect().contains(mouse->position().toPoint());
+
+    if (type == QEvent::MouseMove) {
+        if (isHoverSpot(c))
+            run([&] { form_->hoverSpotMove(c); });
+        else if (isCornerPicture(c))
+            run([&] { form_->cornerPictureMove(c); });
+        else if (isCornerItems(c))
+            run([&] { form_->cornerPictureMove(controlSpec(c).parent); });
+        else if (c == Control::Picture8)
+            run([&] { form_->settingsBackgroundMove(); });
+        else if (isLineArea(c) || c == Control::Label5 || c == Control::Label6)
+            run([&] { form_->mouseMove(onCanvas.x(), onCanvas.y()); });
+        return false;
+    }
+    if (type == QEvent::MouseButtonPress) {
+        if (c == Control::Image2) {
+            run([&] { form_->quickSettingsPress(index, buttonOf(mouse)); });
+            return true;
+        }
+        if (isLineArea(c) || c == Control::Label5 || c == Control::Label6)
+            run([&] { form_->mousePress(onCanvas.x(), onCanvas.y(), buttonOf(mouse)); });
+        return isLineArea(c) || isCornerItems(c) || c == Control::Label25;
+    }
+    if (!release || mouse->button() != Qt::LeftButton)
+        return false;
+    if (isLineArea(c))
+        run([&] { form_->lineClicked(index); });
+    else if (c == Control::Label5 || c == Control::Label6)
+        run([&] { form_->titleClick(); });
+    else if (c == Control::Label25)
+        run([&] { form_->chooseColourModeAndCompose(index); });
+    else if (c == Control::Picture13)
+        run([&] { form_->centrePictureClicked(); });
+    else if (isCornerItems(c))
+        run([&] { form_->cornerItemClick(c, index); });
+    else
+        return false;
+    return true;
 }
 
 } // namespace zoravina

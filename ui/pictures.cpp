@@ -4,8 +4,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QConicalGradient>
 #include <QRandomGenerator>
 
+#include <array>
 #include <cmath>
 
 namespace zoravina {
@@ -179,6 +181,216 @@ QImage drawStartPicture(QSize size)
     p.drawText(QRect(0, size.height() * 6 / 10, size.width(), size.height() / 3), Qt::AlignCenter,
                QStringLiteral("pesem, ki jo sestaviš sam"));
     return image;
+}
+
+namespace {
+
+QImage blank(QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// The settings screen: a night-blue field with faint rings round the centre
+// picture, like ripples on still water.
+QImage drawSettingsPicture(QSize size)
+{
+    QImage image = blank(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient field(QPointF(size.width() * 0.5, size.height() * 0.48), size.width() * 0.7);
+    field.setColorAt(0, QColor(40, 36, 110));
+    field.setColorAt(0.6, QColor(14, 16, 64));
+    field.setColorAt(1, QColor(6, 6, 30));
+    p.fillRect(image.rect(), field);
+    const QPointF centre(size.width() * (7567.0 / 15315), size.height() * (5482.0 / 11130));
+    for (int i = 1; i <= 9; ++i) {
+        p.setPen(QPen(QColor(170, 180, 255, 60 - i * 5), 1.2));
+        const double r = size.height() * (0.16 + i * 0.06);
+        p.drawEllipse(centre, r * 1.25, r);
+    }
+    QRandomGenerator stars(1164);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 160; ++i) {
+        p.setBrush(QColor(230, 230, 255, 60 + stars.bounded(120)));
+        const double radius = 0.5 + stars.bounded(1.0) * 1.2;
+        p.drawEllipse(QPointF(stars.bounded(size.width()), stars.bounded(size.height())), radius, radius);
+    }
+    return image;
+}
+
+struct CornerWords {
+    Control picture;
+    Control items;
+    const char* heading;
+    std::array<const char*, 3> words;
+    QColor tint;
+};
+const CornerWords kCornerWords[] = {
+    {Control::Picture9, Control::Label17, "poravnava", {"Levo", "Desno", "Sredina"}, QColor(120, 200, 255)},
+    {Control::Picture10, Control::Label21, "pesem", {"Svetla", "Temačna", "Kombinacija"}, QColor(250, 212, 110)},
+    {Control::Picture11, Control::Label23, "popravki", {"Ročno", "Samodejno", nullptr}, QColor(150, 230, 160)},
+    {Control::Picture12, Control::Label19, "prednost", {"Največja", "Srednja", "Najmanjša"}, QColor(240, 150, 200)},
+};
+
+// A corner menu: its setting's name at the top and its option words where
+// the items lie, so that an opaque item hides its word.
+QImage drawCornerPicture(const CornerWords& corner, QSize size)
+{
+    QImage image = blank(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const Rect whole = controlSpec(corner.picture).design;
+    const double sx = size.width() / double(whole.width);
+    const double sy = size.height() / double(whole.height);
+    QLinearGradient panel(0, 0, 0, size.height());
+    panel.setColorAt(0, QColor(30, 26, 86, 235));
+    panel.setColorAt(1, QColor(12, 10, 46, 235));
+    p.setBrush(panel);
+    p.setPen(QPen(corner.tint, 1.5));
+    p.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), 10, 10);
+    QFont heading(QStringLiteral("Times New Roman"));
+    heading.setItalic(true);
+    heading.setPixelSize(std::max(8, int(size.height() * 0.12)));
+    p.setFont(heading);
+    p.setPen(corner.tint);
+    const Rect first = designRect(corner.items, controlSpec(corner.items).firstIndex);
+    p.drawText(QRectF(0, 0, size.width(), first.top * sy), Qt::AlignCenter, QString::fromUtf8(corner.heading));
+    QFont word(QStringLiteral("Times New Roman"));
+    word.setBold(true);
+    const ControlSpec& items = controlSpec(corner.items);
+    for (int i = items.firstIndex; i <= items.lastIndex; ++i) {
+        const char* caption = corner.words[static_cast<std::size_t>(i - items.firstIndex)];
+        if (!caption)
+            continue;
+        const Rect r = designRect(corner.items, i);
+        const QRectF at(r.left * sx, r.top * sy, r.width * sx, r.height * sy);
+        // Each word sits in a black slot, which the item covers when the word is not chosen.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0));
+        p.drawRect(at);
+        word.setPixelSize(std::max(8, int(at.height() * 0.72)));
+        p.setFont(word);
+        p.setPen(QColor(255, 255, 255));
+        p.drawText(at, Qt::AlignCenter, QString::fromUtf8(caption));
+    }
+    return image;
+}
+
+// The centre picture: a sun with two halves, many colours on the left and
+// two on the right, for the two colour modes the reader can compose in.
+QImage drawCentrePicture(QSize size)
+{
+    QImage image = blank(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double diameter = std::min(size.width() * 0.86, size.height() * 0.72);
+    const QRectF disc((size.width() - diameter) / 2, size.height() * 0.08, diameter, diameter);
+    QConicalGradient rainbow(disc.center(), 90);
+    const QColor hues[] = {QColor(255, 60, 60), QColor(255, 200, 40), QColor(60, 220, 90), QColor(40, 200, 255),
+                           QColor(150, 80, 255), QColor(255, 60, 200), QColor(255, 60, 60)};
+    for (int i = 0; i < 7; ++i)
+        rainbow.setColorAt(i / 6.0, hues[i]);
+    p.setPen(Qt::NoPen);
+    p.setBrush(rainbow);
+    p.drawPie(disc, 90 * 16, 180 * 16);
+    QLinearGradient two(disc.topLeft(), disc.bottomRight());
+    two.setColorAt(0, QColor(37, 67, 228));
+    two.setColorAt(1, QColor(220, 228, 255));
+    p.setBrush(two);
+    p.drawPie(disc, -90 * 16, 180 * 16);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(250, 212, 110), 2));
+    p.drawEllipse(disc);
+    QFont label(QStringLiteral("Times New Roman"));
+    label.setBold(true);
+    label.setPixelSize(std::max(8, size.height() / 13));
+    p.setFont(label);
+    p.setPen(QColor(255, 255, 255));
+    const double y = disc.bottom() + size.height() * 0.005;
+    p.drawText(QRectF(0, y, size.width() / 2.0, size.height() * 0.12), Qt::AlignCenter, QStringLiteral("Večbarvno"));
+    p.drawText(QRectF(size.width() / 2.0, y, size.width() / 2.0, size.height() * 0.12), Qt::AlignCenter,
+               QStringLiteral("Dvobarvno"));
+    return image;
+}
+
+// The quick-settings images show the alignment a left click chooses.
+QImage drawAlignmentImage(int alignment, QSize size)
+{
+    QImage image = blank(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 255), std::max(1.5, size.height() / 12.0), Qt::SolidLine, Qt::RoundCap));
+    const double widths[] = {0.7, 0.45, 0.6, 0.35};
+    const double margin = size.width() * 0.15;
+    const double room = size.width() - 2 * margin;
+    for (int i = 0; i < 4; ++i) {
+        const double y = size.height() * (0.22 + i * 0.19);
+        const double w = room * widths[i];
+        double x = margin;
+        if (alignment == 2)
+            x = margin + room - w;
+        else if (alignment == 3)
+            x = margin + (room - w) / 2;
+        p.drawLine(QPointF(x, y), QPointF(x + w, y));
+    }
+    return image;
+}
+
+// A hover spot shows a small star and the name of the menu it opens.
+QImage drawHoverHint(const char* name, QColor tint, QSize size)
+{
+    QImage image = blank(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF star(size.height() * 0.5, size.height() * 0.5);
+    const double r = size.height() * 0.32;
+    QPainterPath path;
+    for (int i = 0; i < 8; ++i) {
+        const double angle = i * 3.14159265 / 4;
+        const double reach = i % 2 == 0 ? r : r * 0.3;
+        const QPointF point = star + QPointF(std::cos(angle) * reach, std::sin(angle) * reach);
+        i == 0 ? path.moveTo(point) : path.lineTo(point);
+    }
+    path.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(tint.red(), tint.green(), tint.blue(), 170));
+    p.drawPath(path);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setItalic(true);
+    font.setPixelSize(std::max(8, int(size.height() * 0.5)));
+    p.setFont(font);
+    p.setPen(QColor(tint.red(), tint.green(), tint.blue(), 150));
+    p.drawText(QRectF(size.height() * 1.1, 0, size.width() - size.height() * 1.1, size.height()), Qt::AlignVCenter | Qt::AlignLeft,
+               QString::fromUtf8(name));
+    return image;
+}
+
+} // namespace
+
+QImage drawControlPicture(Control control, int index, QSize size)
+{
+    if (size.isEmpty())
+        return {};
+    switch (control) {
+    case Control::Picture7: return drawStartPicture(size);
+    case Control::Picture8: return drawSettingsPicture(size);
+    case Control::Picture13: return drawCentrePicture(size);
+    case Control::Image2: return drawAlignmentImage(index, size);
+    default: break;
+    }
+    for (const CornerWords& corner : kCornerWords)
+        if (corner.picture == control)
+            return drawCornerPicture(corner, size);
+    const std::pair<Control, const CornerWords*> spots[] = {{Control::Label18, &kCornerWords[0]},
+                                                            {Control::Label22, &kCornerWords[1]},
+                                                            {Control::Label24, &kCornerWords[2]},
+                                                            {Control::Label20, &kCornerWords[3]}};
+    for (const auto& [spot, corner] : spots)
+        if (spot == control)
+            return drawHoverHint(corner->heading, corner->tint, size);
+    return {};
 }
 
 QImage drawWindowIcon(int size)

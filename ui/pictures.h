@@ -11,5 +11,7 @@ namespace zoravina {
 QImage drawBackground(Background background, QSize size);
 QImage drawStartPicture(QSize size);
 QImage drawWindowIcon(int size);
+// The picture a picture control of the window shows, or a null image.
+QImage drawControlPicture(Control control, int index, QSize size);
 
 } // namespace zoravina

@@ -37,6 +37,12 @@ void PoemCanvas::setBackground(Background background)
     update();
 }
 
+void PoemCanvas::setBackColour(QColor colour)
+{
+    backColour_ = colour;
+    update();
+}
+
 void PoemCanvas::resizeEvent(QResizeEvent* event)
 {
     resizeDrawing(event->size());
@@ -46,7 +52,7 @@ void PoemCanvas::resizeEvent(QResizeEvent* event)
 void PoemCanvas::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), QColor(0, 0, 128));
+    p.fillRect(rect(), backColour_);
     if (!picture_.isNull())
         p.drawImage(0, 0, picture_);
     p.drawImage(0, 0, drawing_);

@@ -17,6 +17,7 @@ public:
 
     QImage& drawing() { return drawing_; }
     void setBackground(Background background);
+    void setBackColour(QColor colour);
     void resizeDrawing(QSize size);
 
 protected:
@@ -27,6 +28,7 @@ private:
     QImage drawing_;
     QImage picture_;
     Background background_ = Background::None;
+    QColor backColour_{0, 0, 128};
 };
 
 } // namespace zoravina

@@ -26,6 +26,8 @@ public:
     void print(std::string_view utf8) override;
     double textWidth(std::string_view utf8) const override;
 
+    void setFamily(const QString& family) { font_.setFamily(family); }
+
     // Ends the painting of a pass so that the image can be shown.
     void finish();
 

@@ -1,0 +1,112 @@
+#pragma once
+// The window's handlers: what each event of the window does to the engine,
+// the display settings, the drawing and the controls. Plain C++: the Qt
+// window only forwards its events here.
+
+#include "display_settings.h"
+#include "engine.h"
+#include "form_controls.h"
+#include "surface.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zoravina {
+
+class Guard;
+
+enum class MouseButton { Left, Right, Middle };
+
+// The screens of the window: sets of controls shown together.
+enum class Screen { Start, Settings, Poem, Page };
+
+// Window-level values that belong to no control.
+struct WindowState {
+    double pressX = 0;   // twips: the reference point of the pointer rule
+    double pressY = 0;
+    std::string collectionPoemTitle;
+    int helpPage = 1;
+    int melodyChoice = 1;
+    int soundMode = 1;
+    int saveCounter = 1;
+};
+
+std::vector<std::pair<Control, int>> screenControls(Screen screen);
+void showScreen(FormControls& controls, Screen screen);
+
+// The text colour a poem kind or colour mode choice sets.
+Colour textColourFor(PoemKind kind);
+
+// The settings an option group writes, in the order of the table.
+enum class OptionGroup { Kind, Selectivity, Correction, Alignment, ColourMode };
+
+class Form {
+public:
+    Form(Engine& engine, DisplaySettings& display, Surface& surface, FormControls& controls);
+
+    Engine& engine() { return engine_; }
+    DisplaySettings& display() { return display_; }
+    FormControls& controls() { return controls_; }
+    WindowState& window() { return window_; }
+    const WindowState& window() const { return window_; }
+
+    // Start-up and the window's own events.
+    void startUp(const std::vector<std::string>& installedFonts);
+    void timerTick();
+    void mousePress(double x, double y, MouseButton button);
+    void mouseMove(double x, double y);
+    void titleClick();
+    bool poemShowing() const { return controls_.isVisible(Control::Label16, 0); }
+    bool startScreenShowing() const { return controls_.isVisible(Control::Command13); }
+
+    // Poem commands.
+    void newPoem();
+    void composeWithSettings();
+    void chooseColourModeAndCompose(int element);
+    void centrePictureClicked();
+    void oldPoem();
+
+    // The settings screen and the quick-settings panel.
+    void showSettingsScreen();
+    void enterFromStartScreen();
+    void optionClicked(OptionGroup group, int index);
+    void selectOption(OptionGroup group, int index);
+    void fontChosen(const std::string& family);
+    void hoverSpotMove(Control spot);
+    void cornerPictureMove(Control picture);
+    void settingsBackgroundMove();
+    void cornerItemClick(Control items, int index);
+    void quickSettingsPress(int image, MouseButton button);
+
+    // Changing verses by click.
+    void lineClicked(int line);
+    void showVerseChoices();
+    void verseListDoubleClicked();
+    void verseListKey(int characterCode);
+    void ownVerseClicked();
+
+    // The appearance menus.
+    void chooseLayout(int index);
+    void chooseBackground(int index);
+
+    // The displays, as the handlers call them.
+    void redrawPoem();
+    void redrawAfterAppearanceChange();
+    static Control optionControl(OptionGroup group);
+
+private:
+    void rememberCentreOf(Control control, int index = kNoIndex);
+    void composeAndShowFromSettings(Guard& guard);
+    void applyVerseChoice();
+    int listGrade(int position, Side side, int group);
+
+    Engine& engine_;
+    DisplaySettings& display_;
+    Surface& surface_;
+    FormControls& controls_;
+    WindowState window_;
+    std::vector<int> listedGroups_;   // the group of each block of the verse list, top to bottom
+};
+
+} // namespace zoravina
