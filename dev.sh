@@ -7,11 +7,12 @@ cd "$(dirname "$0")"
 
 # build-essential, cmake, pkg-config: the toolchain
 # qt6-base-dev, qt6-multimedia-dev: the window, printing and sound
+# gstreamer1.0-plugins-base, -good: the wave playback behind Qt Multimedia (without them Qt 6.4 crashes making a player)
 # libgtest-dev, libgmock-dev, libbenchmark-dev: tests and benchmarks
 # hunspell, hunspell-sl: the spelling check of the verse corpus
 # fonts-liberation: metric-compatible stand-ins for the Windows fonts the layout assumes
 # xvfb, xauth: a display for the screenshot test
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgtest-dev libgmock-dev
           libbenchmark-dev hunspell hunspell-sl fonts-liberation xvfb xauth)
 
 install_missing() {

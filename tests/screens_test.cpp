@@ -3,6 +3,7 @@
 
 #include "form.h"
 #include "recording_surface.h"
+#include "scripted_platform.h"
 #include "test_corpus.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +13,13 @@ using namespace zoravina;
 namespace {
 
 struct Harness {
+    fixtures::ScriptedPlatform scripted;
+    Platform platform = scripted.platform();
     Engine engine;
     DisplaySettings display;
     fixtures::RecordingSurface surface;
     FormControls controls;
-    Form form{engine, display, surface, controls};
+    Form form{engine, display, surface, controls, platform};
 
     explicit Harness(const fixtures::Files& files = fixtures::syntheticFiles()) : engine(fixtures::engineOf(files, 3))
     {

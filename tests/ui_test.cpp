@@ -244,8 +244,9 @@ TEST(Window, UnderTheHighestSelectivityTheManualListPreselectsEveryVerseAndEnter
     for (int row = 0; row < list->count(); ++row) {
         const bool separator = list->item(row)->text() == QString(58, '-');
         EXPECT_EQ(separator, row == 4 || row == 9);
-        if (!separator)
+        if (!separator) {
             EXPECT_TRUE(list->item(row)->isSelected()) << row;
+        }
     }
     EXPECT_EQ(find<QLabel>(o.window, "Label3")->text(), QStringLiteral("Stevilo moznih verzov je: 8"));
     EXPECT_TRUE(shown(o.window, "Command5"));

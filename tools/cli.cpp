@@ -264,7 +264,7 @@ int lint(const std::vector<std::string>& args)
         return usage();
     std::vector<CorpusFile> files;
     for (const CorpusFile& file : embeddedFiles())
-        if (file.name != "shape.txt")
+        if (file.name != "shape.txt" && file.name != "collection.txt")
             files.push_back(file);
     const LintReport report = lintCorpus(files, embeddedFile("shape.txt"));
     const std::string folder = "engine/corpus/";

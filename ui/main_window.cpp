@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "pictures.h"
+#include "qt_platform.h"
 #include "poem_canvas.h"
 #include "widget_view.h"
 
@@ -11,6 +12,7 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -63,9 +65,17 @@ bool isLineArea(Control c) { return c == Control::Label1 || c == Control::Label2
 
 } // namespace
 
-MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus, Random random, QWidget* parent)
-    : QMainWindow(parent), engine_(std::move(corpus), std::move(random)), canvas_(new PoemCanvas(this))
+MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus, Random random, Platform* platform, QWidget* parent)
+    : QMainWindow(parent), engine_(std::move(corpus), std::move(random)), canvas_(new PoemCanvas(this)), platform_(platform)
 {
+    if (!platform_) {
+        desktop_ = std::make_unique<QtPlatform>(this);
+        sound_ = std::make_unique<QtSound>([this] { run([&] { form_->playbackDone(); }); });
+        speech_ = std::make_unique<EspeakSpeech>();
+        ownPlatform_ = std::make_unique<Platform>(Platform{*desktop_, *desktop_, *desktop_, *desktop_, *desktop_, *sound_,
+                                                           *speech_, *desktop_});
+        platform_ = ownPlatform_.get();
+    }
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(controlSpec(Control::Form1).caption.data()));
     setWindowIcon(QIcon(QPixmap::fromImage(drawWindowIcon(64))));
@@ -77,8 +87,9 @@ MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus, Random random, QWid
 
     surface_ = std::make_unique<QtSurface>(canvas_->drawing());
     view_ = std::make_unique<WidgetView>(controls_, *canvas_, *menuBar(), *surface_);
-    form_ = std::make_unique<Form>(engine_, display_, *surface_, controls_);
+    form_ = std::make_unique<Form>(engine_, display_, *surface_, controls_, *platform_);
     connectControls();
+    connectMenus();
 
     std::vector<std::string> fonts;
     for (const QString& family : QFontDatabase::families())
@@ -154,7 +165,13 @@ void MainWindow::connectControls()
     });
 
     connect(view_->timer(), &QTimer::timeout, this, [this] { run([&] { form_->timerTick(); }); });
-    connect(view_->action(Control::izu), &QAction::triggered, qApp, &QApplication::quit);
+
+    connect(button(Control::Command5), &QAbstractButton::clicked, this, [this] { run([&] { form_->openOwnVerses(); }); });
+    own->lineEdit()->installEventFilter(this);
+    auto* collection = qobject_cast<QListWidget*>(view_->widget(Control::List1));
+    connect(collection, &QListWidget::itemClicked, this, [this, collection](QListWidgetItem* item) {
+        run([&] { form_->chooseCollectionEntry(collection->row(item)); });
+    });
 
     for (const ControlSpec& spec : controlTable()) {
         const Control c = spec.id;
@@ -170,8 +187,44 @@ void MainWindow::connectControls()
     }
 }
 
+void MainWindow::connectMenus()
+{
+    auto onMenu = [&](Control menu, int index, auto handler) {
+        if (QAction* a = view_->action(menu, index))
+            connect(a, &QAction::triggered, this, [this, handler] { run([&] { handler(*form_); }); });
+    };
+    onMenu(Control::shran, kNoIndex, [](Form& f) { f.savePoem(); });
+    onMenu(Control::zbir, kNoIndex, [](Form& f) { f.openCollectionMenu(); });
+    for (int i = 0; i <= 1; ++i)
+        onMenu(Control::loc, i, [i](Form& f) { f.chooseLayout(i); });
+    for (int i = 0; i <= 4; ++i)
+        onMenu(Control::oza, i, [i](Form& f) { f.chooseBackground(i); });
+    connect(view_->action(Control::izu), &QAction::triggered, qApp, &QApplication::quit);
+
+    auto* paste = new QAction(this);
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setShortcutContext(Qt::WindowShortcut);
+    addAction(paste);
+    connect(paste, &QAction::triggered, this, [this] {
+        if (form_->poemShowing())
+            run([&] { form_->pastePoemCode(); });
+    });
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (!view_ || !form_)
+        return QMainWindow::eventFilter(watched, event);
+    auto* own = qobject_cast<QComboBox*>(view_->widget(Control::Combo2));
+    if (own && watched == own->lineEdit() && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            controls_.noteText(Control::Combo2, own->currentText().toStdString());
+            run([&] { form_->storeOwnVerse(); });
+            return true;
+        }
+        return false;
+    }
     const QEvent::Type type = event->type();
     if (watched == canvas_) {
         if (type == QEvent::MouseButtonPress) {

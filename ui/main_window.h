@@ -14,14 +14,18 @@ namespace zoravina {
 
 class PoemCanvas;
 class WidgetView;
+class QtPlatform;
+class QtSound;
+class EspeakSpeech;
 
 // The program's one window, Form1: it owns the program's state and forwards
 // the events of its widgets to the handlers.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // Without a platform the window uses the desktop's own dialogs and devices.
     explicit MainWindow(std::shared_ptr<const Corpus> corpus = embeddedCorpus(), Random random = Random{},
-                        QWidget* parent = nullptr);
+                        Platform* platform = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Engine& engine() { return engine_; }
@@ -38,6 +42,7 @@ private:
     template <class Handler>
     void run(Handler&& handler);
     void connectControls();
+    void connectMenus();
     void watch(QWidget* widget);
     QPointF twips(QPointF pixels) const;
 
@@ -45,6 +50,11 @@ private:
     DisplaySettings display_;
     FormControls controls_;
     PoemCanvas* canvas_;
+    std::unique_ptr<QtPlatform> desktop_;
+    std::unique_ptr<QtSound> sound_;
+    std::unique_ptr<EspeakSpeech> speech_;
+    std::unique_ptr<Platform> ownPlatform_;
+    Platform* platform_;
     std::unique_ptr<QtSurface> surface_;
     std::unique_ptr<WidgetView> view_;
     std::unique_ptr<Form> form_;

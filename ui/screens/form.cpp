@@ -20,8 +20,8 @@ constexpr int kLineLift = 10;
 
 } // namespace
 
-Form::Form(Engine& engine, DisplaySettings& display, Surface& surface, FormControls& controls)
-    : engine_(engine), display_(display), surface_(surface), controls_(controls)
+Form::Form(Engine& engine, DisplaySettings& display, Surface& surface, FormControls& controls, Platform& platform)
+    : engine_(engine), display_(display), surface_(surface), controls_(controls), platform_(platform)
 {
 }
 

@@ -6,6 +6,7 @@
 #include "display_settings.h"
 #include "engine.h"
 #include "form_controls.h"
+#include "platform.h"
 #include "surface.h"
 
 #include <functional>
@@ -30,6 +31,9 @@ struct WindowState {
     int melodyChoice = 1;
     int soundMode = 1;
     int saveCounter = 1;
+    std::string proposedName = "zoravi1.orn";
+    int currentSlot = 0;
+    std::string recordingRoot;   // the folder holding zbirka/, found by the collection menu
 };
 
 std::vector<std::pair<Control, int>> screenControls(Screen screen);
@@ -43,7 +47,7 @@ enum class OptionGroup { Kind, Selectivity, Correction, Alignment, ColourMode };
 
 class Form {
 public:
-    Form(Engine& engine, DisplaySettings& display, Surface& surface, FormControls& controls);
+    Form(Engine& engine, DisplaySettings& display, Surface& surface, FormControls& controls, Platform& platform);
 
     Engine& engine() { return engine_; }
     DisplaySettings& display() { return display_; }
@@ -86,6 +90,20 @@ public:
     void verseListKey(int characterCode);
     void ownVerseClicked();
 
+    // Keeping poems: files, codes, the collection and the reader's own verses.
+    void savePoem();
+    void loadPoemFile();
+    void openCollectionMenu();
+    void chooseCollectionEntry(int row);
+    void openCollectionEntry();
+    void openOwnVerses();
+    void storeOwnVerse();
+    void pastePoemCode();
+    std::string ownVerseFile() const;
+
+    // Sound.
+    void playbackDone();
+
     // The appearance menus.
     void chooseLayout(int index);
     void chooseBackground(int index);
@@ -99,12 +117,17 @@ private:
     void rememberCentreOf(Control control, int index = kNoIndex);
     void composeAndShowFromSettings(Guard& guard);
     void applyVerseChoice();
+    void applyBackgroundPresets(int background);
+    FileDialogSetup poemFileDialog() const;
+    std::vector<std::string> soundRoots() const;
+    std::string collectionFile(const std::string& name) const;
     int listGrade(int position, Side side, int group);
 
     Engine& engine_;
     DisplaySettings& display_;
     Surface& surface_;
     FormControls& controls_;
+    Platform& platform_;
     WindowState window_;
     std::vector<int> listedGroups_;   // the group of each block of the verse list, top to bottom
 };

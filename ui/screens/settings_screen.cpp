@@ -46,7 +46,7 @@ const CornerMenu* menuWith(Control CornerMenu::*member, Control control)
     return nullptr;
 }
 
-void setAllItems(FormControls& controls, Control items, auto&& apply)
+void forEachItem(Control items, auto&& apply)
 {
     const ControlSpec& spec = controlSpec(items);
     for (int i = spec.firstIndex; i <= spec.lastIndex; ++i)
@@ -109,7 +109,7 @@ void Form::enterFromStartScreen()
     controls_.show(Control::Picture13);
 
     for (const CornerMenu& menu : kCornerMenus)
-        setAllItems(controls_, menu.items, [&](int i) { controls_.setTransparent(menu.items, i, true); });
+        forEachItem(menu.items, [&](int i) { controls_.setTransparent(menu.items, i, true); });
     controls_.show(Control::Label25, 0);
     controls_.show(Control::Label25, 1);
     for (Control spot : kHoverSpots)
@@ -168,7 +168,7 @@ void Form::hoverSpotMove(Control spot)
     const CornerMenu* menu = menuWith(&CornerMenu::spot, spot);
     if (!menu)
         return;
-    setAllItems(controls_, menu->items, [&](int i) { controls_.show(menu->items, i); });
+    forEachItem(menu->items, [&](int i) { controls_.show(menu->items, i); });
     controls_.show(menu->picture);
     controls_.hide(spot);
 }
@@ -178,7 +178,7 @@ void Form::cornerPictureMove(Control picture)
     const CornerMenu* menu = menuWith(&CornerMenu::picture, picture);
     if (!menu || display_.revealOnHover != 1)
         return;
-    setAllItems(controls_, menu->items, [&](int i) { controls_.setTransparent(menu->items, i, true); });
+    forEachItem(menu->items, [&](int i) { controls_.setTransparent(menu->items, i, true); });
     display_.revealOnHover = 0;
 }
 
@@ -206,7 +206,7 @@ void Form::cornerItemClick(Control items, int index)
     case OptionGroup::Selectivity: poem.selectivity = static_cast<Selectivity>(value); break;
     case OptionGroup::ColourMode: break;
     }
-    setAllItems(controls_, items, [&](int i) { controls_.setTransparent(items, i, i == index); });
+    forEachItem(items, [&](int i) { controls_.setTransparent(items, i, i == index); });
 }
 
 void Form::quickSettingsPress(int image, MouseButton button)

@@ -1,0 +1,235 @@
+#include "qt_platform.h"
+
+#include <QAudioOutput>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWidget>
+
+namespace zoravina {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QString filterOf(const FileDialogSetup& setup)
+{
+    QStringList filters;
+    for (const auto& [caption, pattern] : setup.filters)
+        filters << q(caption);
+    return filters.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> runDialog(QWidget* parent, const FileDialogSetup& setup, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(filterOf(setup));
+    dialog.setDefaultSuffix(q(setup.defaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.askBeforeOverwrite);
+    if (!setup.initialFolder.empty())
+        dialog.setDirectory(q(setup.initialFolder));
+    if (!setup.proposedName.empty() && mode == QFileDialog::AcceptSave)
+        dialog.selectFile(q(setup.proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+// The window as it looks now, fitted to the page.
+void paintWindow(QWidget* window, QPrinter& printer)
+{
+    QPainter painter(&printer);
+    const QPixmap image = window->grab();
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    painter.setWindow(image.rect());
+    painter.drawPixmap(0, 0, image);
+}
+
+} // namespace
+
+std::optional<std::string> QtPlatform::saveFile(const FileDialogSetup& setup)
+{
+    return runDialog(window_, setup, QFileDialog::AcceptSave);
+}
+
+std::optional<std::string> QtPlatform::openFile(const FileDialogSetup& setup)
+{
+    return runDialog(window_, setup, QFileDialog::AcceptOpen);
+}
+
+std::optional<Colour> QtPlatform::chooseColour(Colour preselected)
+{
+    const QColor initial(redOf(preselected), greenOf(preselected), blueOf(preselected));
+    const QColor chosen = QColorDialog::getColor(initial, window_);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return rgb(chosen.red(), chosen.green(), chosen.blue());
+}
+
+bool QtPlatform::askYesNo(const std::string& title, const std::string& question)
+{
+    return QMessageBox::question(window_, q(title), q(question), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtPlatform::tell(const std::string& title, const std::string& message)
+{
+    QMessageBox::information(window_, q(title), q(message));
+}
+
+void QtPlatform::setText(const std::string& text)
+{
+    QGuiApplication::clipboard()->setText(q(text));
+}
+
+std::string QtPlatform::text() const
+{
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+PrintOutcome QtPlatform::printWindow(std::string& pdfPath)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        QPrinter printer(QPrinterInfo::defaultPrinter());
+        printer.setPageOrientation(QPageLayout::Landscape);
+        if (printer.isValid()) {
+            paintWindow(window_, printer);
+            if (printer.printerState() != QPrinter::Error)
+                return PrintOutcome::Printed;
+        }
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    QDir().mkpath(folder);
+    QString path = folder + QStringLiteral("/Zoravina.pdf");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = folder + QStringLiteral("/Zoravina-%1.pdf").arg(n);
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    paintWindow(window_, pdf);
+    if (pdf.printerState() == QPrinter::Error || !QFileInfo::exists(path))
+        return PrintOutcome::Failed;
+    pdfPath = path.toStdString();
+    return PrintOutcome::SavedAsPdf;
+}
+
+Folders QtPlatform::folders() const
+{
+    Folders f;
+    f.program = QCoreApplication::applicationDirPath().toStdString();
+    f.userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
+        if (folder.toStdString() != f.userData)
+            f.systemData.push_back(folder.toStdString());
+    f.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    if (f.documents.empty())
+        f.documents = QDir::homePath().toStdString();
+    f.home = QDir::homePath().toStdString();
+    return f;
+}
+
+QtSound::QtSound(std::function<void()> finished) : finished_(std::move(finished)) {}
+
+QtSound::~QtSound()
+{
+    opened_ = false;
+    if (player_)
+        player_->stop();
+}
+
+// The device opens with the first sound, not at start-up.
+bool QtSound::open(const std::string& path)
+{
+    opened_ = false;
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo(file).isReadable())
+        return false;
+    if (!player_) {
+        output_ = std::make_unique<QAudioOutput>();
+        player_ = std::make_unique<QMediaPlayer>();
+        player_->setAudioOutput(output_.get());
+        QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, player_.get(),
+                         [this](QMediaPlayer::MediaStatus status) {
+                             if (status == QMediaPlayer::EndOfMedia && opened_ && finished_)
+                                 finished_();
+                         });
+    }
+    player_->stop();
+    player_->setSource(QUrl::fromLocalFile(file));
+    opened_ = player_->error() == QMediaPlayer::NoError;
+    return opened_;
+}
+
+bool QtSound::play()
+{
+    if (!opened_)
+        return false;
+    player_->play();
+    return player_->error() == QMediaPlayer::NoError;
+}
+
+void QtSound::stop()
+{
+    if (player_)
+        player_->stop();
+}
+
+void QtSound::close()
+{
+    opened_ = false;
+    if (!player_)
+        return;
+    player_->stop();
+    player_->setSource(QUrl());
+}
+
+EspeakSpeech::EspeakSpeech() : program_(QStandardPaths::findExecutable(QStringLiteral("espeak-ng"))) {}
+
+EspeakSpeech::~EspeakSpeech()
+{
+    stop();
+}
+
+bool EspeakSpeech::speak(const std::string& text)
+{
+    if (!available())
+        return false;
+    stop();
+    process_ = std::make_unique<QProcess>();
+    process_->start(program_, {QStringLiteral("-v"), QStringLiteral("sl"), QStringLiteral("--stdin")});
+    if (!process_->waitForStarted(2000))
+        return false;
+    process_->write(QByteArray::fromStdString(text));
+    process_->closeWriteChannel();
+    return true;
+}
+
+void EspeakSpeech::stop()
+{
+    if (process_ && process_->state() != QProcess::NotRunning) {
+        process_->kill();
+        process_->waitForFinished(1000);
+    }
+    process_.reset();
+}
+
+} // namespace zoravina
