@@ -15,9 +15,13 @@ cd "$(dirname "$0")"
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgtest-dev libgmock-dev
           libbenchmark-dev hunspell hunspell-sl fonts-liberation xvfb xauth)
 
+# For the test command only:
+# clang, libclang-rt-14-dev: the fuzz targets (libFuzzer with the address and undefined-behaviour sanitizers)
+test_packages=(clang libclang-rt-14-dev)
+
 install_missing() {
     local missing=()
-    for package in "${packages[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -33,16 +37,35 @@ build() {
     cmake --build build -j"$(nproc)"
 }
 
+# Each reader of outside files runs under libFuzzer for a short while.
+fuzz_smoke() {
+    command -v clang++ >/dev/null || { echo "fuzz: clang++ not found, skipped"; return 0; }
+    CXX=clang++ cmake -S . -B build-fuzz -DZORAVINA_BUILD_FUZZ=ON -DZORAVINA_BUILD_BENCH=OFF \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    local targets=(poem_file_fuzz verse_file_fuzz poem_code_fuzz)
+    cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}" >/dev/null
+    for target in "${targets[@]}"; do
+        local seeds="tests/fuzz/seeds/${target%_fuzz}" found="build-fuzz/found-${target}"
+        mkdir -p "$found"
+        ./build-fuzz/tests/fuzz/"$target" -max_total_time="${FUZZ_SECONDS:-30}" -timeout=10 -rss_limit_mb=2048 \
+            -print_final_stats=1 "$found" "$seeds" 2>&1 | grep -E '^(stat::number_of_executed_units|==.*ERROR)' \
+            | sed "s/^/$target: /"
+        [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz: $target found a fault"; return 1; }
+    done
+    echo "fuzz: ${#targets[@]} passed, 0 failed"
+}
+
 case "${1:-}" in
 run)
-    install_missing
+    install_missing "${packages[@]}"
     build
     exec ./build/ui/zoravina
     ;;
 test)
-    install_missing
+    install_missing "${packages[@]}" "${test_packages[@]}"
     build
     ctest --test-dir build --output-on-failure -j"$(nproc)"
+    fuzz_smoke
     ;;
 *)
     echo "usage: bash dev.sh run|test" >&2

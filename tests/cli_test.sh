@@ -36,4 +36,10 @@ if "$cli" show 123 2>/dev/null; then fail "show accepted a broken code"; fi
 if "$cli" show "$(printf '99%.0s' {1..46})L0" 2>/dev/null; then fail "show accepted groups beyond the store"; fi
 if "$cli" compose --kind 5 2>/dev/null; then fail "compose accepted kind 5"; fi
 "$cli" lint >/dev/null || fail "lint found violations"
+
+entries=$("$cli" collection)
+[ "$(printf '%s\n' "$entries" | wc -l)" -eq 109 ] || fail "collection does not list 109 entries"
+[[ "$(printf '%s\n' "$entries" | sed -n 4p)" == 4$'\t'S$'\t'Je_čar\ življenja$'\t'0108* ]] || fail "collection entry 4 is not the combination poem of its code"
+[[ "$(printf '%s\n' "$entries" | sed -n 109p)" == 109$'\t'-$'\t'"VNOS Z DISKA"* ]] || fail "collection entry 109 is not the file entry"
+if "$cli" show 109 2>/dev/null; then fail "show accepted the file entry"; fi
 echo "cli contract: 1 passed, 0 failed"

@@ -1,5 +1,6 @@
 // zoravina-cli: the command-line companion for corpus authors and testers.
 
+#include "collection.h"
 #include "compose.h"
 #include "json.h"
 #include "lint.h"
@@ -25,7 +26,8 @@ int usage()
     std::cerr << "usage:\n"
                  "  zoravina-cli dump BLOCK [BLOCK ...]\n"
                  "  zoravina-cli compose [--kind 1|2|3] [--selectivity 1|2|3] [--seed N] [--count C] [--json]\n"
-                 "  zoravina-cli show CODE [--ansi]\n"
+                 "  zoravina-cli show CODE|ENTRY [--ansi]\n"
+                 "  zoravina-cli collection\n"
                  "  zoravina-cli lint [--complete]\n";
     return kUsageError;
 }
@@ -223,11 +225,25 @@ int show(const std::vector<std::string>& args)
 {
     if (args.empty() || args.size() > 2 || (args.size() == 2 && args[1] != "--ansi"))
         return usage();
-    const auto code = decodePoemCode(args[0]);
+    // A collection entry number stands for its code; its kind follows from the number.
+    std::string text = args[0];
+    std::optional<PoemKind> entryKind;
+    if (const auto entry = number(text); entry && text.size() <= 3) {
+        const CollectionEntry* e = embeddedCollection().entry(static_cast<int>(*entry));
+        entryKind = kindOfEntry(static_cast<int>(*entry));
+        if (!e || !entryKind || e->code.empty()) {
+            std::cerr << "no collection poem " << text << "\n";
+            return kUsageError;
+        }
+        text = e->code;
+    }
+    auto code = decodePoemCode(text);
     if (!code) {
         std::cerr << "not a poem code\n";
         return kUsageError;
     }
+    if (entryKind)
+        code->kind = *entryKind;
     Engine engine;
     try {
         rebuildPoem(engine, *code, 1);
@@ -255,6 +271,22 @@ int show(const std::vector<std::string>& args)
         }
     }
     return 0;
+}
+
+// Every entry of the collection: number, kind letter, title, code.
+int collection(const std::vector<std::string>& args)
+{
+    if (!args.empty())
+        return usage();
+    const Collection& c = embeddedCollection();
+    for (const std::string& error : c.errors)
+        std::cerr << "collection.txt: " << error << "\n";
+    for (const CollectionEntry& entry : c.entries) {
+        const auto kind = kindOfEntry(entry.number);
+        std::cout << entry.number << "\t" << (kind ? std::string(1, kindLetter(*kind)) : std::string("-")) << "\t"
+                  << entry.title << "\t" << entry.code << "\n";
+    }
+    return c.errors.empty() ? 0 : 1;
 }
 
 int lint(const std::vector<std::string>& args)
@@ -296,5 +328,7 @@ int main(int argc, char** argv)
         return show(args);
     if (verb == "lint")
         return lint(args);
+    if (verb == "collection")
+        return collection(args);
     return usage();
 }
