@@ -151,6 +151,7 @@ constexpr ControlSpec kTable[] = {
     {C::oza, "oza", K::MenuItem, C::slika, "brez ozadja\nGeometrija\nPokrajina\nVesolje\nModrijan", kNone, kInherit, {}, {}, true, 0, 4},
     {C::zvokec, "zvokec", K::Menu, C::Form1, "Zvok", kNone, kInherit, {}, {}, true},
     {C::Melodija, "Melodija", K::MenuItem, C::zvokec, "Melodija1\nMelodija2\nMelodija3\nni melodije", kNone, kInherit, {}, {}, true, 1, 4},
+    {C::preberi, "preberi", K::MenuItem, C::zvokec, "Preberi pesem", kNone, kInherit, {}, {}, true},
     {C::zbir, "zbir", K::Menu, C::Form1, "Zbirka", kNone, kInherit, {}, {}, false},
     {C::natis, "natis", K::Menu, C::Form1, "Natisni", kNone, kInherit, {}, {}, true},
     {C::pomo, "pomo", K::Menu, C::Form1, "Pomoč", kNone, kInherit, {}, {}, true},

@@ -32,7 +32,7 @@ enum class Control {
     // background picture stores and the timer
     Picture1, Picture2, Picture3, Picture4, Timer1,
     // menus
-    shran, veli, vel, graf, resol, loc, slika, oza, zvokec, Melodija, zbir, natis, pomo, primer, prim, izu,
+    shran, veli, vel, graf, resol, loc, slika, oza, zvokec, Melodija, preberi, zbir, natis, pomo, primer, prim, izu,
 };
 inline constexpr int kControlCount = static_cast<int>(Control::izu) + 1;
 

@@ -1,5 +1,12 @@
-# Turns every text file of the corpus folder into bytes compiled into the
-# program. Run at build time: cmake -DDIR=<corpus folder> -DOUT=<file.cpp> -P embed.cmake
+# Turns every text file of a content folder into bytes compiled into the
+# program. Run at build time:
+#   cmake -DDIR=<folder> -DOUT=<file.cpp> [-DFUNCTION=<name>] [-DHEADER=<header>] -P embed.cmake
+if(NOT FUNCTION)
+    set(FUNCTION embeddedFiles)
+endif()
+if(NOT HEADER)
+    set(HEADER corpus.h)
+endif()
 file(GLOB names RELATIVE "${DIR}" "${DIR}/*.txt")
 list(SORT names)
 set(arrays "")
@@ -15,13 +22,13 @@ foreach(name IN LISTS names)
     math(EXPR index "${index} + 1")
 endforeach()
 file(WRITE "${OUT}.tmp" "// Generated at build time from the corpus folder; do not edit.
-#include \"corpus.h\"
+#include \"${HEADER}\"
 
 namespace zoravina {
 namespace {
 ${arrays}} // namespace
 
-const std::vector<CorpusFile>& embeddedFiles()
+const std::vector<CorpusFile>& ${FUNCTION}()
 {
     static const std::vector<CorpusFile> files{
 ${entries}    };

@@ -62,6 +62,11 @@ bool isHoverSpot(Control c)
     return c == Control::Label18 || c == Control::Label20 || c == Control::Label22 || c == Control::Label24;
 }
 bool isLineArea(Control c) { return c == Control::Label1 || c == Control::Label2; }
+bool isInfoButton(Control c)
+{
+    return c == Control::Command11 || c == Control::Command12 || c == Control::Command14 || c == Control::Command15 ||
+           c == Control::Command16 || c == Control::Command6;
+}
 
 } // namespace
 
@@ -86,6 +91,11 @@ MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus, Random random, Plat
     canvas_->installEventFilter(this);
 
     surface_ = std::make_unique<QtSurface>(canvas_->drawing());
+    if (desktop_)
+        desktop_->beforePrint = [this] {
+            surface_->finish();
+            canvas_->update();
+        };
     view_ = std::make_unique<WidgetView>(controls_, *canvas_, *menuBar(), *surface_);
     form_ = std::make_unique<Form>(engine_, display_, *surface_, controls_, *platform_);
     connectControls();
@@ -139,6 +149,12 @@ void MainWindow::connectControls()
     onClick(Control::Command4, &Form::oldPoem);
     onClick(Control::Command3, &Form::showSettingsScreen);
     onClick(Control::Command13, &Form::enterFromStartScreen);
+    onClick(Control::Command6, &Form::installProgram);
+    for (Control info : {Control::Command11, Control::Command12, Control::Command14, Control::Command15, Control::Command16}) {
+        connect(button(info), &QAbstractButton::clicked, this, [this, info] { run([&] { form_->showInfoPage(info); }); });
+        watch(view_->widget(info));
+    }
+    watch(view_->widget(Control::Command6));
 
     for (const ControlSpec& spec : controlTable()) {
         const auto group = optionGroupOf(spec.id);
@@ -195,6 +211,15 @@ void MainWindow::connectMenus()
     };
     onMenu(Control::shran, kNoIndex, [](Form& f) { f.savePoem(); });
     onMenu(Control::zbir, kNoIndex, [](Form& f) { f.openCollectionMenu(); });
+    onMenu(Control::pomo, kNoIndex, [](Form& f) { f.showStartScreen(); });
+    onMenu(Control::natis, kNoIndex, [](Form& f) { f.printPoem(); });
+    for (int i = 1; i <= 4; ++i)
+        onMenu(Control::Melodija, i, [i](Form& f) { f.chooseMelody(i); });
+    onMenu(Control::preberi, kNoIndex, [](Form& f) { f.readPoemAloud(); });
+    for (int i = 1; i <= 3; ++i)
+        onMenu(Control::vel, i, [i](Form& f) { f.chooseColour(i); });
+    for (int i = 1; i <= 4; ++i)
+        onMenu(Control::prim, i, [i](Form& f) { f.showExample(i); });
     for (int i = 0; i <= 1; ++i)
         onMenu(Control::loc, i, [i](Form& f) { f.chooseLayout(i); });
     for (int i = 0; i <= 4; ++i)
@@ -271,6 +296,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             run([&] { form_->settingsBackgroundMove(); });
         else if (isLineArea(c) || c == Control::Label5 || c == Control::Label6)
             run([&] { form_->mouseMove(onCanvas.x(), onCanvas.y()); });
+        else if (isInfoButton(c))
+            run([&] { form_->infoButtonHover(c); });
         return false;
     }
     if (type == QEvent::MouseButtonPress) {

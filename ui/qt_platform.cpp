@@ -105,6 +105,8 @@ std::string QtPlatform::text() const
 
 PrintOutcome QtPlatform::printWindow(std::string& pdfPath)
 {
+    if (beforePrint)
+        beforePrint();
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         QPrinter printer(QPrinterInfo::defaultPrinter());
         printer.setPageOrientation(QPageLayout::Landscape);
@@ -136,6 +138,7 @@ Folders QtPlatform::folders() const
 {
     Folders f;
     f.program = QCoreApplication::applicationDirPath().toStdString();
+    f.programFile = QCoreApplication::applicationFilePath().toStdString();
     f.userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
         if (folder.toStdString() != f.userData)

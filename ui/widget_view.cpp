@@ -161,6 +161,11 @@ void WidgetView::build(const ControlSpec& spec, int index)
             model_.noteCurrentItem(id, list->currentRow());
         });
     }
+    if (auto* toggle = qobject_cast<QAbstractButton*>(w); toggle && toggle->isCheckable())
+        QObject::connect(toggle, &QAbstractButton::toggled, toggle, [this, id = spec.id, index](bool on) {
+            if (!syncing_)
+                model_.noteSelected(id, index, on);
+        });
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
         QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this, combo, id = spec.id](int row) {
             if (syncing_)

@@ -106,6 +106,9 @@ void Form::startUp(const std::vector<std::string>& installedFonts)
                     controls_.setTop(areas, line, controls_.state(areas, line).rect.top - kLineLift * i);
     });
     step([&] { controls_.move(Control::Frame6, kNoIndex, 2000, 3000); });
+    step([&] { showNoticeTexts(); });
+    step([&] { showInstallTargets(); });
+    step([&] { controls_.setEnabled(Control::preberi, kNoIndex, platform_.speech.available()); });
     // The options the settings screen shows selected when it first opens.
     step([&] {
         controls_.setSelected(Control::pesem, 1, true);

@@ -101,10 +101,24 @@ public:
     void pastePoemCode();
     std::string ownVerseFile() const;
 
-    // Sound.
+    // Printing, sound, reading aloud, installation.
+    void printPoem();
+    void chooseMelody(int index);
     void playbackDone();
+    void replayWithNotice();
+    void readPoemAloud();
+    void installProgram();
+    std::pair<std::string, std::string> installTargets() const;
+
+    // Help and information pages, examples, the notice panel.
+    void showInfoPage(Control button);
+    void showStartScreen();
+    void showExample(int index);
+    void infoButtonHover(Control button);
+    void showNoticeTexts();
 
     // The appearance menus.
+    void chooseColour(int item);
     void chooseLayout(int index);
     void chooseBackground(int index);
 
@@ -118,6 +132,8 @@ private:
     void composeAndShowFromSettings(Guard& guard);
     void applyVerseChoice();
     void applyBackgroundPresets(int background);
+    void printWindowAndReport();
+    void showInstallTargets();
     FileDialogSetup poemFileDialog() const;
     std::vector<std::string> soundRoots() const;
     std::string collectionFile(const std::string& name) const;

@@ -227,6 +227,11 @@ void FormControls::noteCurrentItem(Control control, int row)
     mutableState(control, kNoIndex).currentItem = row;
 }
 
+void FormControls::noteSelected(Control control, int index, bool selected)
+{
+    mutableState(control, index).selected = selected;
+}
+
 void FormControls::noteText(Control control, std::string text)
 {
     mutableState(control, kNoIndex).text = std::move(text);

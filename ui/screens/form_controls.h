@@ -93,6 +93,7 @@ public:
     void noteItemSelection(Control control, std::vector<bool> selected);
     void noteCurrentItem(Control control, int row);
     void noteText(Control control, std::string text);
+    void noteSelected(Control control, int index, bool selected);
 
 private:
     ControlState& mutableState(Control control, int index);

@@ -361,7 +361,7 @@ void Form::playbackDone()
     if (window_.soundMode == 1)
         return;
     if (platform_.sound.open(collectionFile("Melodija" + std::to_string(window_.melodyChoice) + ".wav")))
-        platform_.sound.play();
+        replayWithNotice();
 }
 
 } // namespace zoravina

@@ -78,6 +78,7 @@ public:
 
 struct Folders {
     std::string program;                 // where the program runs from
+    std::string programFile;             // the program itself
     std::string userData;                // e.g. ~/.local/share/zoravina
     std::vector<std::string> systemData; // e.g. /usr/share/zoravina
     std::string documents;
