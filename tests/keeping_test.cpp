@@ -7,15 +7,12 @@
 #include "form.h"
 #include "poem_code.h"
 #include "poem_file.h"
-#include "recording_surface.h"
-#include "scripted_platform.h"
-#include "test_corpus.h"
+#include "form_harness.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,53 +21,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct TempFolder {
-    fs::path path = fs::temp_directory_path() / ("zoravina-" + std::to_string(::getpid()) + "-" + std::to_string(++count()));
-    TempFolder() { fs::create_directories(path); }
-    ~TempFolder() { fs::remove_all(path); }
-    static int& count()
-    {
-        static int n = 0;
-        return n;
-    }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-};
+using fixtures::slurp;
+using fixtures::spit;
+using fixtures::TempFolder;
 
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void spit(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-struct Harness {
-    TempFolder folder;
-    fixtures::ScriptedPlatform scripted;
-    Platform platform = scripted.platform();
-    Engine engine;
-    DisplaySettings display;
-    fixtures::RecordingSurface surface;
-    FormControls controls;
-    Form form{engine, display, surface, controls, platform};
-
-    explicit Harness(const fixtures::Files& files = fixtures::syntheticFiles()) : engine(fixtures::engineOf(files, 4))
-    {
-        scripted.roots.documents = folder.path.string();
-        scripted.roots.userData = (folder.path / "data").string();
-        scripted.roots.program = (folder.path / "program").string();
-        form.startUp({});
-        form.enterFromStartScreen();
-    }
-    void compose(int kind)
-    {
-        form.selectOption(OptionGroup::Kind, kind);
-        form.composeWithSettings();
-    }
-};
+using Harness = fixtures::FormHarness;
 
 PoemFile samplePoem(PoemKind kind)
 {

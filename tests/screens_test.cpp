@@ -1,34 +1,13 @@
 // The window's handlers without widgets: the model of the controls, a
 // recording surface, and a corpus the tests write.
 
-#include "form.h"
-#include "recording_surface.h"
-#include "scripted_platform.h"
-#include "test_corpus.h"
+#include "form_harness.h"
 
 #include <gtest/gtest.h>
 
 using namespace zoravina;
 
-namespace {
-
-struct Harness {
-    fixtures::ScriptedPlatform scripted;
-    Platform platform = scripted.platform();
-    Engine engine;
-    DisplaySettings display;
-    fixtures::RecordingSurface surface;
-    FormControls controls;
-    Form form{engine, display, surface, controls, platform};
-
-    explicit Harness(const fixtures::Files& files = fixtures::syntheticFiles()) : engine(fixtures::engineOf(files, 3))
-    {
-        form.startUp({"Liberation Serif"});
-    }
-    bool shown(Control c, int index = kNoIndex) const { return controls.isVisible(c, index); }
-};
-
-} // namespace
+using Harness = fixtures::FormHarness;
 
 TEST(Handlers, StartUpSetsEveryDefaultAndLiftsTheClickAreas)
 {

@@ -86,16 +86,11 @@ MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus, Random random, Plat
     setWindowIcon(QIcon(QPixmap::fromImage(drawWindowIcon(64))));
     setCentralWidget(canvas_);
     canvas_->setFixedSize(kDesignWidth, kDesignHeight);
-    canvas_->resizeDrawing(canvas_->size());
     canvas_->setMouseTracking(true);
     canvas_->installEventFilter(this);
 
-    surface_ = std::make_unique<QtSurface>(canvas_->drawing());
-    if (desktop_)
-        desktop_->beforePrint = [this] {
-            surface_->finish();
-            canvas_->update();
-        };
+    surface_ = std::make_unique<QtSurface>();
+    canvas_->setSurface(surface_.get());
     view_ = std::make_unique<WidgetView>(controls_, *canvas_, *menuBar(), *surface_);
     form_ = std::make_unique<Form>(engine_, display_, *surface_, controls_, *platform_);
     connectControls();
@@ -121,7 +116,6 @@ void MainWindow::run(Handler&& handler)
         handler();
     } catch (...) {
     }
-    surface_->finish();
     canvas_->update();
 }
 

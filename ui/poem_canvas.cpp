@@ -1,6 +1,7 @@
 #include "poem_canvas.h"
 
 #include "pictures.h"
+#include "qt_surface.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -13,27 +14,12 @@ PoemCanvas::PoemCanvas(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(false);
 }
 
-void PoemCanvas::resizeDrawing(QSize size)
-{
-    if (drawing_.size() == size)
-        return;
-    QImage resized(size, QImage::Format_ARGB32_Premultiplied);
-    resized.fill(Qt::transparent);
-    if (!drawing_.isNull()) {
-        QPainter p(&resized);
-        p.drawImage(0, 0, drawing_);
-    }
-    drawing_ = resized;
-    if (background_ != Background::None)
-        picture_ = drawBackground(background_, size);
-}
-
 void PoemCanvas::setBackground(Background background)
 {
-    if (background == background_ && (background == Background::None || picture_.size() == size()))
+    if (background == background_)
         return;
     background_ = background;
-    picture_ = background == Background::None ? QImage() : drawBackground(background, size());
+    picture_ = QImage();
     update();
 }
 
@@ -43,19 +29,47 @@ void PoemCanvas::setBackColour(QColor colour)
     update();
 }
 
+void PoemCanvas::setZoom(double zoom)
+{
+    zoom_ = zoom;
+    picture_ = QImage();
+    update();
+}
+
+// The picture is drawn for the size and pixel density it is shown at.
+const QImage& PoemCanvas::picture()
+{
+    const QSize pixels = size() * devicePixelRatioF();
+    if (background_ != Background::None && picture_.size() != pixels) {
+        picture_ = drawBackground(background_, pixels);
+        picture_.setDevicePixelRatio(devicePixelRatioF());
+    }
+    return picture_;
+}
+
+void PoemCanvas::render(QPainter& painter)
+{
+    painter.fillRect(QRectF(QPointF(), size()), backColour_);
+    if (background_ != Background::None)
+        painter.drawImage(QRectF(QPointF(), size()), picture());
+    if (surface_) {
+        painter.save();
+        painter.scale(zoom_, zoom_);
+        surface_->paint(painter);
+        painter.restore();
+    }
+}
+
 void PoemCanvas::resizeEvent(QResizeEvent* event)
 {
-    resizeDrawing(event->size());
+    picture_ = QImage();
     QWidget::resizeEvent(event);
 }
 
 void PoemCanvas::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), backColour_);
-    if (!picture_.isNull())
-        p.drawImage(0, 0, picture_);
-    p.drawImage(0, 0, drawing_);
+    render(p);
 }
 
 } // namespace zoravina

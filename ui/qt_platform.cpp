@@ -49,17 +49,19 @@ std::optional<std::string> runDialog(QWidget* parent, const FileDialogSetup& set
     return dialog.selectedFiles().front().toStdString();
 }
 
-// The window as it looks now, fitted to the page.
+// The window's drawing area as it looks now, fitted to the page: its
+// widgets and the poem are painted as text, so the page keeps them sharp.
 void paintWindow(QWidget* window, QPrinter& printer)
 {
+    QWidget* area = window->findChild<QWidget*>(QStringLiteral("canvas"));
+    if (!area)
+        area = window;
     QPainter painter(&printer);
-    const QPixmap image = window->grab();
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(image.rect());
-    painter.drawPixmap(0, 0, image);
+    const QRectF page = painter.viewport();
+    const double scale = std::min(page.width() / area->width(), page.height() / area->height());
+    painter.translate(page.x() + (page.width() - area->width() * scale) / 2, page.y());
+    painter.scale(scale, scale);
+    area->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
 }
 
 } // namespace
@@ -105,8 +107,6 @@ std::string QtPlatform::text() const
 
 PrintOutcome QtPlatform::printWindow(std::string& pdfPath)
 {
-    if (beforePrint)
-        beforePrint();
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         QPrinter printer(QPrinterInfo::defaultPrinter());
         printer.setPageOrientation(QPageLayout::Landscape);

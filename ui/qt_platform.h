@@ -21,9 +21,6 @@ class QtPlatform : public FileDialogs, public ColourDialog, public MessageBoxes,
 public:
     explicit QtPlatform(QWidget* window) : window_(window) {}
 
-    // Runs before the window is grabbed for printing, so that the drawing is complete.
-    std::function<void()> beforePrint;
-
     std::optional<std::string> saveFile(const FileDialogSetup& setup) override;
     std::optional<std::string> openFile(const FileDialogSetup& setup) override;
     std::optional<Colour> chooseColour(Colour preselected) override;

@@ -3,34 +3,22 @@
 #include "display_settings.h"
 
 #include <QFontMetricsF>
+#include <QPainter>
 
 namespace zoravina {
 
-QtSurface::QtSurface(QImage& image, const QString& family) : image_(image)
+QtSurface::QtSurface(const QString& family)
 {
     font_.setFamily(family);
     font_.setBold(true);
     font_.setPointSizeF(13.5);
-}
-
-QPainter& QtSurface::painter()
-{
-    if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&image_);
-        painter_->setRenderHint(QPainter::TextAntialiasing);
-    }
-    return *painter_;
-}
-
-void QtSurface::finish()
-{
-    painter_.reset();
+    // Unhinted glyphs scale evenly, so a line measured at the design size fits at any zoom.
+    font_.setHintingPreference(QFont::PreferNoHinting);
 }
 
 void QtSurface::clear()
 {
-    finish();
-    image_.fill(Qt::transparent);
+    runs_.clear();
 }
 
 void QtSurface::setColour(Colour colour)
@@ -63,19 +51,26 @@ void QtSurface::moveTo(double x, double y)
 void QtSurface::print(std::string_view utf8)
 {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    QPainter& p = painter();
-    p.setFont(font_);
-    p.setPen(colour_);
-    const QFontMetricsF metrics(font_, &image_);
+    const QFontMetricsF metrics(font_);
     // Positions name the top of the text, as the window's print position does.
-    p.drawText(QPointF(x_ / kTwipsPerPixel, y_ / kTwipsPerPixel + metrics.ascent()), text);
+    runs_.push_back({QPointF(x_ / kTwipsPerPixel, y_ / kTwipsPerPixel + metrics.ascent()), font_, colour_, text});
     x_ += metrics.horizontalAdvance(text) * kTwipsPerPixel;
 }
 
 double QtSurface::textWidth(std::string_view utf8) const
 {
-    const QFontMetricsF metrics(font_, &image_);
+    const QFontMetricsF metrics(font_);
     return metrics.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))) * kTwipsPerPixel;
+}
+
+void QtSurface::paint(QPainter& painter) const
+{
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const TextRun& run : runs_) {
+        painter.setFont(run.font);
+        painter.setPen(run.colour);
+        painter.drawText(run.at, run.text);
+    }
 }
 
 } // namespace zoravina

@@ -1,20 +1,31 @@
 #pragma once
-// Draws the display procedures' text onto the window's persistent image, in
-// the window's font, at twips positions, measured with the real metrics.
+// The displays' text, kept as a list of runs at design positions and
+// measured with the real font metrics at the design size. The window paints
+// the list at whatever size it stands, and the printer gets it as text.
 
 #include "surface.h"
 
+#include <QColor>
 #include <QFont>
-#include <QImage>
-#include <QPainter>
+#include <QPointF>
+#include <QString>
 
-#include <memory>
+#include <vector>
+
+class QPainter;
 
 namespace zoravina {
 
+struct TextRun {
+    QPointF at;   // design pixels (15 twips each), the text's baseline start
+    QFont font;
+    QColor colour;
+    QString text;
+};
+
 class QtSurface : public Surface {
 public:
-    explicit QtSurface(QImage& image, const QString& family = QStringLiteral("Times New Roman"));
+    explicit QtSurface(const QString& family = QStringLiteral("Times New Roman"));
 
     void clear() override;
     void setColour(Colour colour) override;
@@ -27,19 +38,16 @@ public:
     double textWidth(std::string_view utf8) const override;
 
     void setFamily(const QString& family) { font_.setFamily(family); }
-
-    // Ends the painting of a pass so that the image can be shown.
-    void finish();
+    const std::vector<TextRun>& runs() const { return runs_; }
+    // Paints the runs; the painter's transform maps design pixels to its device.
+    void paint(QPainter& painter) const;
 
 private:
-    QPainter& painter();
-
-    QImage& image_;
     QFont font_;
     QColor colour_ = Qt::black;
     double x_ = 0;
     double y_ = 0;
-    std::unique_ptr<QPainter> painter_;
+    std::vector<TextRun> runs_;
 };
 
 } // namespace zoravina

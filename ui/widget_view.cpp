@@ -247,7 +247,6 @@ void WidgetView::applyGeometry(Control control, int index)
         const Rect r = model_.state(control).rect;
         const QSize size(static_cast<int>(std::lround(r.width * zoom_)), static_cast<int>(std::lround(r.height * zoom_)));
         canvas_.setFixedSize(size);
-        canvas_.resizeDrawing(size);
         if (QWidget* window = canvas_.window())
             window->adjustSize();
         return;
