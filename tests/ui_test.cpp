@@ -381,6 +381,30 @@ TEST(Window, AReadersFirstVisitWithTheRealVerses)
     EXPECT_EQ(o.poem().brightLines(4), first) << "the verse goes in with its markup";
 }
 
+// An enlarged window zooms the whole drawing evenly; the layout's rules
+// still see the design width, and the lines are clicked where they stand.
+TEST(Window, AnEnlargedWindowZoomsTheWholeDrawingEvenly)
+{
+    Opened o;
+    o.composeFromSettings(QStringLiteral("pesem_1"));
+    auto* area = find(o.window, "Label1_5");
+    const QRect before = area->geometry();
+    o.window.resize(1536, 1152 + o.window.menuBar()->height());
+    QApplication::processEvents();
+    EXPECT_EQ(o.window.canvas().size(), QSize(1536, 1152));
+    EXPECT_NEAR(area->width(), before.width() * 1.5, 2);
+    EXPECT_NEAR(area->y(), before.y() * 1.5, 2);
+    EXPECT_EQ(o.window.display().screenWidth, 1024 * 15) << "the rules see the design width";
+    const auto lines = o.poem().brightLines;
+    click(o.window, QStringLiteral("Label1_5"));
+    EXPECT_EQ(o.poem().firstPosition, 5) << "a click on the zoomed line reaches it";
+    save(o.window, "zoomed.png");
+    o.window.resize(2000, 900 + o.window.menuBar()->height());
+    QApplication::processEvents();
+    EXPECT_EQ(o.window.canvas().height(), 900) << "the drawing keeps its proportions and fits the height";
+    EXPECT_EQ(o.window.canvas().width(), 1200);
+}
+
 TEST(Window, AFaultInTheContentIsReportedAndTheWindowStays)
 {
     fixtures::Shape shape;

@@ -71,7 +71,8 @@ bool isInfoButton(Control c)
 } // namespace
 
 MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus, Random random, Platform* platform, QWidget* parent)
-    : QMainWindow(parent), engine_(std::move(corpus), std::move(random)), canvas_(new PoemCanvas(this)), platform_(platform)
+    : QMainWindow(parent), engine_(std::move(corpus), std::move(random)), stage_(new QWidget(this)),
+      canvas_(new PoemCanvas(stage_)), platform_(platform)
 {
     if (!platform_) {
         desktop_ = std::make_unique<QtPlatform>(this);
@@ -84,14 +85,28 @@ MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus, Random random, Plat
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(controlSpec(Control::Form1).caption.data()));
     setWindowIcon(QIcon(QPixmap::fromImage(drawWindowIcon(64))));
-    setCentralWidget(canvas_);
-    canvas_->setFixedSize(kDesignWidth, kDesignHeight);
+    setCentralWidget(stage_);
+    stage_->setObjectName(QStringLiteral("stage"));
+    stage_->setStyleSheet(QStringLiteral("#stage { background-color: black; }"));
+    stage_->setAttribute(Qt::WA_StyledBackground);
+    stage_->installEventFilter(this);
+    stage_->setMinimumSize(kDesignWidth / 2, kDesignHeight / 2);
+    canvas_->setGeometry(0, 0, kDesignWidth, kDesignHeight);
     canvas_->setMouseTracking(true);
     canvas_->installEventFilter(this);
 
     surface_ = std::make_unique<QtSurface>();
     canvas_->setSurface(surface_.get());
     view_ = std::make_unique<WidgetView>(controls_, *canvas_, *menuBar(), *surface_);
+    view_->designSizeChanged = [this](QSize design) {
+        const bool followed = stage_->size() == designSize_;
+        designSize_ = design;
+        // A window that stood at the design size follows the layout; an enlarged one keeps its size.
+        if (followed || !isVisible())
+            resize(design.width(), design.height() + menuBar()->sizeHint().height());
+        fitCanvas();
+    };
+    resize(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
     form_ = std::make_unique<Form>(engine_, display_, *surface_, controls_, *platform_);
     connectControls();
     connectMenus();
@@ -117,6 +132,20 @@ void MainWindow::run(Handler&& handler)
     } catch (...) {
     }
     canvas_->update();
+}
+
+void MainWindow::fitCanvas()
+{
+    if (!view_)
+        return;
+    const QSize room = stage_->size();
+    const double zoom = std::max(0.25, std::min(double(room.width()) / designSize_.width(), double(room.height()) / designSize_.height()));
+    const QSize size(qRound(designSize_.width() * zoom), qRound(designSize_.height() * zoom));
+    canvas_->setGeometry((room.width() - size.width()) / 2, (room.height() - size.height()) / 2, size.width(), size.height());
+    if (zoom != canvas_->zoom() || view_->zoom() * kTwipsPerPixel != zoom) {
+        canvas_->setZoom(zoom);
+        view_->setZoom(zoom / kTwipsPerPixel);
+    }
 }
 
 QPointF MainWindow::twips(QPointF pixels) const
@@ -234,6 +263,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (!view_ || !form_)
         return QMainWindow::eventFilter(watched, event);
+    if (watched == stage_) {
+        if (event->type() == QEvent::Resize)
+            fitCanvas();
+        return false;
+    }
     auto* own = qobject_cast<QComboBox*>(view_->widget(Control::Combo2));
     if (own && watched == own->lineEdit() && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

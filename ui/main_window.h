@@ -45,11 +45,15 @@ private:
     void connectMenus();
     void watch(QWidget* widget);
     QPointF twips(QPointF pixels) const;
+    // Fits the design-size drawing into the window, zoomed evenly and centred.
+    void fitCanvas();
 
     Engine engine_;
     DisplaySettings display_;
     FormControls controls_;
+    QWidget* stage_;
     PoemCanvas* canvas_;
+    QSize designSize_{1024, 768};
     std::unique_ptr<QtPlatform> desktop_;
     std::unique_ptr<QtSound> sound_;
     std::unique_ptr<EspeakSpeech> speech_;

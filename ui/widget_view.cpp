@@ -1,5 +1,6 @@
 #include "widget_view.h"
 
+#include "display_settings.h"
 #include "pictures.h"
 #include "poem_canvas.h"
 #include "qt_surface.h"
@@ -147,6 +148,8 @@ void WidgetView::build(const ControlSpec& spec, int index)
         font.setBold(spec.font.bold);
         w->setFont(font);
     }
+    // The size the font has at the design size; zooming scales it.
+    w->setProperty("designPoints", w->font().pointSizeF());
     widgets_[{spec.id, index}] = w;
     byObject_.insert(w, {spec.id, index});
     if (auto* list = qobject_cast<QListWidget*>(w)) {
@@ -229,7 +232,23 @@ std::optional<std::pair<Control, int>> WidgetView::controlOf(const QObject* obje
 void WidgetView::setZoom(double pixelsPerTwip)
 {
     zoom_ = pixelsPerTwip;
+    for (const auto& [key, w] : widgets_)
+        applyFont(key.first, key.second);
     syncAll();
+}
+
+void WidgetView::applyFont(Control control, int index)
+{
+    QWidget* w = widget(control, index);
+    if (!w)
+        return;
+    const double model = model_.state(control, index).fontSize;
+    const double points = model > 0 ? model : w->property("designPoints").toDouble();
+    if (points <= 0)
+        return;
+    QFont font = w->font();
+    font.setPointSizeF(points * zoom_ * kTwipsPerPixel);
+    w->setFont(font);
 }
 
 void WidgetView::syncAll()
@@ -245,10 +264,12 @@ void WidgetView::applyGeometry(Control control, int index)
 {
     if (control == Control::Form1) {
         const Rect r = model_.state(control).rect;
-        const QSize size(static_cast<int>(std::lround(r.width * zoom_)), static_cast<int>(std::lround(r.height * zoom_)));
-        canvas_.setFixedSize(size);
-        if (QWidget* window = canvas_.window())
-            window->adjustSize();
+        const QSize design(r.width / kTwipsPerPixel, r.height / kTwipsPerPixel);
+        if (design != designSize_) {
+            designSize_ = design;
+            if (designSizeChanged)
+                designSizeChanged(design);
+        }
         return;
     }
     QWidget* w = widget(control, index);
@@ -397,12 +418,8 @@ void WidgetView::changed(Control control, int index, Property property)
         applyStyle(control, index);
         break;
     case Property::FontSize:
-        if (w && s.fontSize > 0) {
-            QFont font = w->font();
-            font.setPointSizeF(s.fontSize);
-            w->setFont(font);
-            applyGeometry(control, index);
-        }
+        applyFont(control, index);
+        applyGeometry(control, index);
         break;
     case Property::Items:
         if (!isArray(control))

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSize>
 
 #include <functional>
 #include <map>
@@ -39,11 +40,14 @@ public:
     // Pixels per twip: the drawing's zoom over the design.
     void setZoom(double pixelsPerTwip);
     double zoom() const { return zoom_; }
+    // Told when a layout changes the size the window was designed for (in design pixels).
+    std::function<void(QSize)> designSizeChanged;
 
 private:
     void build(const ControlSpec& spec, int index);
     void buildMenu(const ControlSpec& spec);
     void applyGeometry(Control control, int index);
+    void applyFont(Control control, int index);
     void applyCaption(Control control, int index);
     void applyItems(Control control);
     void applyStyle(Control control, int index);
@@ -60,6 +64,7 @@ private:
     QTimer* timer_ = nullptr;
     bool syncing_ = false;
     double zoom_ = 1.0 / 15;
+    QSize designSize_{1024, 768};
 };
 
 } // namespace zoravina
