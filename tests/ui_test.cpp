@@ -405,6 +405,29 @@ TEST(Window, AnEnlargedWindowZoomsTheWholeDrawingEvenly)
     EXPECT_EQ(o.window.canvas().width(), 1200);
 }
 
+TEST(Window, TheArrowKeysChooseALineAndEnterChangesItAndAScreenReaderReadsTheLines)
+{
+    Opened o;
+    o.composeFromSettings(QStringLiteral("pesem_3"));
+    auto* canvas = &o.window.canvas();
+    canvas->setFocus();
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(canvas, Qt::Key_Down);
+    QTest::keyClick(canvas, Qt::Key_Right);
+    const auto bright = lines(o.poem().brightLines);
+    QTest::keyClick(canvas, Qt::Key_Return);
+    EXPECT_EQ(o.poem().clickedLine, 30) << "down six from line 1, then the dark half";
+    EXPECT_EQ(lines(o.poem().brightLines)[6], bright[6]) << "the bright verse beside it stays";
+    auto* area = find(o.window, "Label1_30");
+    EXPECT_EQ(area->accessibleName(), QStringLiteral("Vrstica 7"));
+    std::string plain;
+    for (char c : o.poem().darkLines(7))
+        if (c < '3' || c > '9')
+            plain.push_back(c);
+    EXPECT_EQ(area->accessibleDescription().toStdString(), plain) << "the line's text without its markup";
+    EXPECT_FALSE(find(o.window, "Label21_2")->accessibleName().isEmpty());
+}
+
 TEST(Window, AFaultInTheContentIsReportedAndTheWindowStays)
 {
     fixtures::Shape shape;

@@ -93,6 +93,9 @@ MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus, Random random, Plat
     stage_->setMinimumSize(kDesignWidth / 2, kDesignHeight / 2);
     canvas_->setGeometry(0, 0, kDesignWidth, kDesignHeight);
     canvas_->setMouseTracking(true);
+    canvas_->setFocusPolicy(Qt::StrongFocus);
+    canvas_->setAccessibleName(QStringLiteral("Pesem"));
+    canvas_->setAccessibleDescription(QStringLiteral("Puščici gor in dol izbereta vrstico, Enter jo spremeni."));
     canvas_->installEventFilter(this);
 
     surface_ = std::make_unique<QtSurface>();
@@ -131,7 +134,62 @@ void MainWindow::run(Handler&& handler)
         handler();
     } catch (...) {
     }
+    describeLines();
     canvas_->update();
+}
+
+// A screen reader reads the poem's lines from their click areas, and the
+// keyboard's current line is framed.
+void MainWindow::describeLines()
+{
+    const PoemState& poem = engine_.poem;
+    auto plain = [](const std::string& verse) {
+        std::string out;
+        for (char c : verse)
+            if (c < '3' || c > '9')
+                out.push_back(c);
+        return QString::fromStdString(out);
+    };
+    for (Control areas : {Control::Label1, Control::Label2})
+        for (int i = 1; i <= 46; ++i) {
+            QWidget* w = view_->widget(areas, i);
+            const int p = i > 23 ? i - 23 : i;
+            const bool second = i > 23;
+            QString text;
+            if (poem.poemKind == PoemKind::Combination)
+                text = plain(second ? poem.darkLines(p) : poem.brightLines(p));
+            else if (!second)
+                text = plain(poem.poemKind == PoemKind::Dark ? poem.darkLines(p) : poem.brightLines(p));
+            w->setAccessibleName(QStringLiteral("Vrstica %1").arg(p));
+            w->setAccessibleDescription(text);
+            const bool current = i == keyLine_ && w->isVisible() && canvas_->hasFocus();
+            w->setStyleSheet(current ? QStringLiteral("background-color: rgba(250, 212, 110, 40); border: 1px dotted rgb(250, 212, 110);")
+                                     : QStringLiteral("background-color: transparent;"));
+        }
+}
+
+// Arrow keys choose a line, Enter changes it as a click would.
+bool MainWindow::lineKey(QKeyEvent* key)
+{
+    if (!form_->poemShowing())
+        return false;
+    const bool combination = engine_.poem.poemKind == PoemKind::Combination;
+    int line = keyLine_ < 1 ? 1 : keyLine_;
+    switch (key->key()) {
+    case Qt::Key_Up: line = line == 1 || line == 24 ? line : line - 1; break;
+    case Qt::Key_Down: line = line == 23 || line == 46 ? line : line + 1; break;
+    case Qt::Key_Left: line = line > 23 ? line - 23 : line; break;
+    case Qt::Key_Right: line = combination && line <= 23 ? line + 23 : line; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (keyLine_ >= 1)
+            run([&] { form_->lineClicked(keyLine_); });
+        return true;
+    default: return false;
+    }
+    keyLine_ = line;
+    describeLines();
+    return true;
 }
 
 void MainWindow::fitCanvas()
@@ -249,6 +307,18 @@ void MainWindow::connectMenus()
         onMenu(Control::oza, i, [i](Form& f) { f.chooseBackground(i); });
     connect(view_->action(Control::izu), &QAction::triggered, qApp, &QApplication::quit);
 
+    // F10 opens the menu bar, as on most desktops.
+    auto* menus = new QAction(this);
+    menus->setShortcut(Qt::Key_F10);
+    addAction(menus);
+    connect(menus, &QAction::triggered, this, [this] {
+        const auto actions = menuBar()->actions();
+        if (!actions.isEmpty()) {
+            menuBar()->setFocus(Qt::ShortcutFocusReason);
+            menuBar()->setActiveAction(actions.front());
+        }
+    });
+
     auto* paste = new QAction(this);
     paste->setShortcut(QKeySequence::Paste);
     paste->setShortcutContext(Qt::WindowShortcut);
@@ -280,6 +350,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     const QEvent::Type type = event->type();
     if (watched == canvas_) {
+        if (type == QEvent::KeyPress)
+            return lineKey(static_cast<QKeyEvent*>(event));
+        if (type == QEvent::FocusIn || type == QEvent::FocusOut)
+            describeLines();
         if (type == QEvent::MouseButtonPress) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             const QPointF at = twips(mouse->position());

@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+class QKeyEvent;
+
 #include <memory>
 
 namespace zoravina {
@@ -43,6 +45,8 @@ private:
     void run(Handler&& handler);
     void connectControls();
     void connectMenus();
+    void describeLines();
+    bool lineKey(QKeyEvent* key);
     void watch(QWidget* widget);
     QPointF twips(QPointF pixels) const;
     // Fits the design-size drawing into the window, zoomed evenly and centred.
@@ -54,6 +58,7 @@ private:
     QWidget* stage_;
     PoemCanvas* canvas_;
     QSize designSize_{1024, 768};
+    int keyLine_ = 0;   // the line the arrow keys stand on, 1..46
     std::unique_ptr<QtPlatform> desktop_;
     std::unique_ptr<QtSound> sound_;
     std::unique_ptr<EspeakSpeech> speech_;

@@ -58,6 +58,35 @@ std::vector<int> indexesOf(const ControlSpec& spec)
     return out;
 }
 
+// What a screen reader says of the controls that carry no caption.
+struct Description {
+    Control control;
+    int index;
+    const char* name;
+    const char* description;
+};
+const Description kDescriptions[] = {
+    {Control::Picture7, kNoIndex, "Zoravina", "Začetna slika"},
+    {Control::Picture8, kNoIndex, "Nastavitve", "Ozadje nastavitev; v kotih so meniji"},
+    {Control::Picture13, kNoIndex, "Sonce", "Klik sestavi pesem; leva polovica večbarvno, desna dvobarvno"},
+    {Control::Label25, 0, "Večbarvna pesem", "Sestavi pesem v mnogih barvah"},
+    {Control::Label25, 1, "Dvobarvna pesem", "Sestavi pesem v dveh barvah"},
+    {Control::Label18, kNoIndex, "Meni poravnave", "Odpre kotni meni poravnave"},
+    {Control::Label22, kNoIndex, "Meni pesmi", "Odpre kotni meni vrste pesmi"},
+    {Control::Label24, kNoIndex, "Meni popravkov", "Odpre kotni meni popravkov"},
+    {Control::Label20, kNoIndex, "Meni prednosti", "Odpre kotni meni prednosti"},
+    {Control::Picture6, kNoIndex, "Hitre nastavitve", "Levi klik poravna pesem, desni spremeni nastavitev"},
+    {Control::Image2, 1, "Levo", "Levi klik: poravnava levo; desni klik: večbarvno ali dvobarvno"},
+    {Control::Image2, 3, "Sredina", "Levi klik: poravnava na sredino; desni klik: prednost"},
+    {Control::Image2, 2, "Desno", "Levi klik: poravnava desno; desni klik: ročni ali samodejni popravki"},
+    {Control::combo1, kNoIndex, "Verzi, ki se prilegajo", "Dvojni klik ali Enter postavi izbrani verz v pesem"},
+    {Control::Combo2, kNoIndex, "Vaš verz", "Vpišite svoj verz in pritisnite Enter"},
+    {Control::List1, kNoIndex, "Zbirka", "Klik odpre pesem iz zbirke"},
+    {Control::Combo3, kNoIndex, "Pisava", "Pisava pesmi"},
+    {Control::Text16, kNoIndex, "Pesem za tisk", "Pesem v preprosti obliki"},
+    {Control::Frame6, kNoIndex, "Obvestilo", "Pozdrav in napotek"},
+};
+
 } // namespace
 
 WidgetView::WidgetView(FormControls& model, PoemCanvas& canvas, QMenuBar& menuBar, QtSurface& surface)
@@ -70,6 +99,20 @@ WidgetView::WidgetView(FormControls& model, PoemCanvas& canvas, QMenuBar& menuBa
         }
         for (int index : indexesOf(spec))
             build(spec, index);
+    }
+    for (const Description& d : kDescriptions)
+        if (QWidget* w = widget(d.control, d.index)) {
+            w->setAccessibleName(QString::fromUtf8(d.name));
+            w->setAccessibleDescription(QString::fromUtf8(d.description));
+        }
+    // A corner item stands for the option word of its setting.
+    const std::pair<Control, Control> items[] = {{Control::Label17, Control::poravnava}, {Control::Label19, Control::prednost},
+                                                 {Control::Label21, Control::pesem}, {Control::Label23, Control::popravki}};
+    for (const auto& [item, options] : items) {
+        const ControlSpec& spec = controlSpec(item);
+        for (int i = spec.firstIndex; i <= spec.lastIndex; ++i)
+            if (QWidget* w = widget(item, i))
+                w->setAccessibleName(text(elementCaption(options, i)).trimmed());
     }
     syncAll();
     model_.setObserver(this);
