@@ -31,7 +31,7 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kLeadIn = 0.06;     // seconds of silence before the first note
 constexpr double kFadeOut = 2.0;     // seconds over which the ending fades to nothing
-constexpr double kRollStep = 0.06;   // beats between the notes of a rolled chord
+constexpr double kRollStep = 0.1;    // beats between the notes of a rolled chord
 constexpr double kEpsilon = 1e-9;
 
 // ---------------------------------------------------------------- timbres
@@ -170,7 +170,7 @@ const std::vector<Piece>& pieces()
           {&kCelesta, 0.35, kLuminousChords, 0.5, {0, 1, 2, 3, 4, 3, 2, 1}, 1.5},
           {&kSoftBass, 0.45, kLuminousBass}}},
         {63, 4, 8, 0.3,
-         {{&kCello, 1.0, kSombreTune}, {&kDarkPad, 0.28, kSombreChords}, {&kSoftBass, 0.5, kSombreBass}}},
+         {{&kCello, 1.0, kSombreTune}, {&kDarkPad, 0.22, kSombreChords}, {&kSoftBass, 0.45, kSombreBass}}},
     };
     return all;
 }
@@ -360,12 +360,12 @@ void addReverb(std::vector<double>& mix, double wet)
         std::vector<double> line;
         std::size_t at = 0;
     };
-    constexpr double kFeedback = 0.83, kDamping = 0.25, kInput = 0.03;
+    constexpr double kFeedback = 0.83, kDamping = 0.25, kInput = 0.06;
     std::vector<Comb> combs;
     for (const std::size_t length : {557, 593, 641, 677, 709, 743, 779, 809})
         combs.push_back({std::vector<double>(length), 0, 0});
     std::vector<Allpass> allpasses;
-    for (const std::size_t length : {277, 219, 171, 113})
+    for (const std::size_t length : {277, 219, 173, 113})
         allpasses.push_back({std::vector<double>(length), 0});
 
     for (double& sample : mix) {
