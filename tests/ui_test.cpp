@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -57,6 +58,40 @@ void moveOver(QWidget* widget)
     QMouseEvent move(QEvent::MouseMove, QPointF(widget->rect().center()), widget->mapToGlobal(QPointF(widget->rect().center())),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+// Opens menus by clicking the menu bar and the items, as a reader does.
+void chooseMenu(MainWindow& window, const QStringList& path)
+{
+    QMenuBar* bar = window.menuBar();
+    QAction* top = nullptr;
+    for (QAction* a : bar->actions())
+        if (a->text() == path.front())
+            top = a;
+    ASSERT_NE(top, nullptr) << path.front().toStdString();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(top).center());
+    QApplication::processEvents();
+    QMenu* menu = top->menu();
+    for (int i = 1; i < path.size(); ++i) {
+        ASSERT_NE(menu, nullptr) << path[i - 1].toStdString();
+        ASSERT_TRUE(menu->isVisible()) << path[i - 1].toStdString() << " did not open";
+        QAction* item = nullptr;
+        for (QAction* a : menu->actions())
+            if (a->text() == path[i])
+                item = a;
+        ASSERT_NE(item, nullptr) << path[i].toStdString();
+        const QPoint at = menu->actionGeometry(item).center();
+        if (item->menu()) {
+            QTest::mouseMove(menu, at);
+            menu->setActiveAction(item);
+            QTest::keyClick(menu, Qt::Key_Right);
+            QApplication::processEvents();
+            menu = item->menu();
+        } else {
+            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, at);
+            QApplication::processEvents();
+        }
+    }
 }
 
 bool shown(QWidget& window, const QString& name) { return find(window, name)->isVisibleTo(&window); }
@@ -426,6 +461,37 @@ TEST(Window, TheArrowKeysChooseALineAndEnterChangesItAndAScreenReaderReadsTheLin
             plain.push_back(c);
     EXPECT_EQ(area->accessibleDescription().toStdString(), plain) << "the line's text without its markup";
     EXPECT_FALSE(find(o.window, "Label21_2")->accessibleName().isEmpty());
+}
+
+TEST(Window, TheInformationButtonsTurnTheirPagesAndTheMenusChangeTheLook)
+{
+    Opened o;
+    auto* info = find<QPushButton>(o.window, "Command11");
+    const char* captions[] = {"Naslednja stran", "O programu", "Naslednja stran"};
+    for (const char* caption : captions) {
+        click(o.window, QStringLiteral("Command11"));
+        EXPECT_EQ(info->text(), QString::fromUtf8(caption));
+    }
+    EXPECT_NE(o.window.display().displayLines(4).find("4P4r4o4g4r4a4m"), std::string::npos) << "page 1 again";
+    EXPECT_FALSE(shown(o.window, "Command12")) << "the series hides the other buttons";
+    save(o.window, "page-program.png");
+
+    chooseMenu(o.window, {"Grafika", "Ločljivost", "800 X 600"});
+    EXPECT_EQ(o.window.display().resolution, Resolution::Small);
+    EXPECT_EQ(o.window.display().topMargin, 1001) << "the start screen's page is drawn again, not a poem";
+    chooseMenu(o.window, {"Grafika", "Ločljivost", "1024 x 768"});
+
+    chooseMenu(o.window, {"Pomoč"});
+    EXPECT_TRUE(shown(o.window, "Command12")) << "Pomoč brings every button back";
+    o.window.form().showExample(2);
+    save(o.window, "page-example-B.png");
+
+    o.composeFromSettings(QStringLiteral("pesem_1"));
+    chooseMenu(o.window, {"Grafika", "Ozadje", "Pokrajina"});
+    EXPECT_EQ(o.window.display().markup.background, 2);
+    EXPECT_EQ(o.window.display().markup.initialColour, rgb(255, 0, 0));
+    EXPECT_EQ(o.window.display().markup.textColour, rgb(0, 255, 0));
+    EXPECT_TRUE(find<QRadioButton>(o.window, "pisan_1")->isChecked());
 }
 
 TEST(Window, AFaultInTheContentIsReportedAndTheWindowStays)

@@ -140,6 +140,8 @@ void Form::showExample(int index)
     if (index < 1 || index > 4)
         return;
     display_.examplePage = kExamplePage;
+    // The start picture would cover the example.
+    controls_.hide(Control::Picture7);
     fillPage(display_, kExamples[index - 1]);
     showPage(display_, engine_.poem.lastPosition, surface_, controls_);
     controls_.setEnabled(Control::primer, kNoIndex, false);
