@@ -7,17 +7,19 @@ cd "$(dirname "$0")"
 
 # build-essential, cmake, pkg-config: the toolchain
 # qt6-base-dev, qt6-multimedia-dev: the window, printing and sound
+# qt6-svg-dev: the scalable desktop icon, rendered at build time
 # gstreamer1.0-plugins-base, -good: the wave playback behind Qt Multimedia (without them Qt 6.4 crashes making a player)
 # libgtest-dev, libgmock-dev, libbenchmark-dev: tests and benchmarks
 # hunspell, hunspell-sl: the spelling check of the verse corpus
 # fonts-liberation: metric-compatible stand-ins for the Windows fonts the layout assumes
 # xvfb, xauth: a display for the screenshot test
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgtest-dev libgmock-dev
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgtest-dev libgmock-dev
           libbenchmark-dev hunspell hunspell-sl fonts-liberation xvfb xauth)
 
 # For the test command only:
 # clang, libclang-rt-14-dev: the fuzz targets (libFuzzer with the address and undefined-behaviour sanitizers)
-test_packages=(clang libclang-rt-14-dev)
+# desktop-file-utils, appstream: validating the desktop entry and the AppStream data
+test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream)
 
 install_missing() {
     local missing=()

@@ -163,8 +163,26 @@ TEST(Installation, TheFirstClickOffersTheRealFoldersAndTheSecondReportsWhatHappe
     bool toldTheStep = false;
     for (int p = 1; p <= 23; ++p)
         toldTheStep |= failing.display.displayLines(p).find("Pesem=.wav") != std::string::npos;
-    if (embeddedPages().page("install-failed"))
+    if (embeddedPages().page("install-failed")) {
         EXPECT_TRUE(toldTheStep) << "the missing recording is named on the page";
+    }
+}
+
+TEST(Installation, IsOfferedOnlyWhenTheProgramDoesNotRunFromAnInstalledPlace)
+{
+    const auto offered = [](const std::string& programFolder) {
+        Harness h;
+        if (!programFolder.empty())
+            h.scripted.roots.program = programFolder == "~" ? h.scripted.roots.home + "/zoravina/" : programFolder;
+        h.form.startUp({});
+        return h.shown(Control::Command6);
+    };
+    EXPECT_TRUE(offered("")) << "from the folder it was unpacked or built in";
+    EXPECT_FALSE(offered("/usr/bin")) << "installed by the package";
+    EXPECT_FALSE(offered("/usr/local/bin"));
+    EXPECT_FALSE(offered("/opt/zoravina"));
+    EXPECT_FALSE(offered("~")) << "installed by its own button, trailing slash and all";
+    EXPECT_TRUE(offered("/usrx/bin"));
 }
 
 TEST(Pages, TheInformationButtonsTurnTheirPagesByTheirCaptions)

@@ -393,24 +393,70 @@ QImage drawControlPicture(Control control, int index, QSize size)
     return {};
 }
 
+// The program's mark: a disc whose day half holds a sun and whose night half
+// holds a crescent, the two poems side by side. Shapes only, no letters, so that
+// it reads at 16 pixels and renders the same as a bitmap and as a vector drawing.
+void paintWindowIcon(QPainter& p, qreal size)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal r = size * 0.46;
+    const QPointF c(size / 2, size / 2);
+    const QRectF disc(c.x() - r, c.y() - r, 2 * r, 2 * r);
+
+    QPainterPath whole;
+    whole.addEllipse(disc);
+    // The border between day and night bends like a wave: two half circles.
+    QPainterPath day;
+    day.moveTo(c.x(), c.y() - r);
+    day.arcTo(disc, 90, 180);
+    day.arcTo(QRectF(c.x() - r / 2, c.y(), r, r), 270, -180);
+    day.arcTo(QRectF(c.x() - r / 2, c.y() - r, r, r), 270, 180);
+    day.closeSubpath();
+    const QPainterPath night = whole.subtracted(day);
+
+    QLinearGradient dayFill(disc.topLeft(), disc.bottomRight());
+    dayFill.setColorAt(0, QColor(255, 226, 130));
+    dayFill.setColorAt(1, QColor(236, 150, 50));
+    QLinearGradient nightFill(disc.topRight(), disc.bottomLeft());
+    nightFill.setColorAt(0, QColor(52, 40, 128));
+    nightFill.setColorAt(1, QColor(14, 10, 46));
+    p.setPen(Qt::NoPen);
+    p.fillPath(day, dayFill);
+    p.fillPath(night, nightFill);
+
+    const QPointF sun(c.x() - r * 0.42, c.y() - r * 0.30);
+    const qreal sunRadius = r * 0.20;
+    p.setPen(QPen(QColor(255, 252, 230), std::max<qreal>(1.0, size / 40), Qt::SolidLine, Qt::RoundCap));
+    for (int ray = 0; ray < 8; ++ray) {
+        const double angle = ray * 3.14159265358979 / 4;
+        const QPointF dir(std::cos(angle), std::sin(angle));
+        p.drawLine(sun + dir * (sunRadius * 1.45), sun + dir * (sunRadius * 2.05));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 252, 230));
+    p.drawEllipse(sun, sunRadius, sunRadius);
+
+    const QPointF moon(c.x() + r * 0.40, c.y() + r * 0.30);
+    const qreal moonRadius = r * 0.26;
+    QPainterPath crescent;
+    crescent.addEllipse(moon, moonRadius, moonRadius);
+    QPainterPath bite;
+    bite.addEllipse(moon + QPointF(moonRadius * 0.55, -moonRadius * 0.35), moonRadius * 0.9, moonRadius * 0.9);
+    p.fillPath(crescent.subtracted(bite), QColor(232, 228, 255));
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(250, 205, 110), std::max<qreal>(1.0, size / 28)));
+    p.drawEllipse(disc);
+    p.restore();
+}
+
 QImage drawWindowIcon(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient disc(QPointF(size * 0.4, size * 0.35), size * 0.7);
-    disc.setColorAt(0, QColor(90, 70, 170));
-    disc.setColorAt(1, QColor(20, 14, 60));
-    p.setBrush(disc);
-    p.setPen(QPen(QColor(240, 205, 120), size / 24.0));
-    p.drawEllipse(QRectF(size * 0.04, size * 0.04, size * 0.92, size * 0.92));
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setBold(true);
-    font.setPixelSize(size * 3 / 5);
-    p.setFont(font);
-    p.setPen(QColor(255, 60, 60));
-    p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("Z"));
+    paintWindowIcon(p, size);
     return image;
 }
 

@@ -276,12 +276,30 @@ std::pair<std::string, std::string> Form::installTargets() const
     return {(fs::path(folders.home) / "zoravina").string(), std::string("/opt/zoravina")};
 }
 
+// A program that already runs from where a package or an earlier installation
+// put it has nothing to install, so the start screen does not offer it.
+bool Form::runsInstalled() const
+{
+    const auto folder = [](const std::string& text) {
+        fs::path path = fs::path(text).lexically_normal();
+        return path.has_filename() ? path : path.parent_path();
+    };
+    const fs::path program = folder(platform_.roots.folders().program);
+    const auto [home, system] = installTargets();
+    if (program == folder(home) || program == folder(system))
+        return true;
+    const std::string text = program.generic_string();
+    return text.rfind("/usr/", 0) == 0 || text == "/bin" || text == "/usr";
+}
+
 void Form::showInstallTargets()
 {
     const auto [home, system] = installTargets();
     controls_.setCaption(Control::namesti, 1, home + "/");
     controls_.setCaption(Control::namesti, 2, system + "/");
     controls_.setSelected(Control::namesti, 1, true);
+    if (runsInstalled())
+        controls_.hide(Control::Command6);
 }
 
 } // namespace zoravina
