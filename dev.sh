@@ -19,7 +19,8 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-s
 # For the test command only:
 # clang, libclang-rt-14-dev: the fuzz targets (libFuzzer with the address and undefined-behaviour sanitizers)
 # desktop-file-utils, appstream: validating the desktop entry and the AppStream data
-test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream)
+# llvm-14: llvm-profdata and llvm-cov for the coverage report
+test_packages=(clang libclang-rt-14-dev llvm-14 desktop-file-utils appstream)
 
 install_missing() {
     local missing=()
@@ -57,6 +58,30 @@ fuzz_smoke() {
     echo "fuzz: ${#targets[@]} passed, 0 failed"
 }
 
+# The whole suite again, built by clang with the address and undefined-behaviour
+# sanitizers and source-based coverage; then the branch coverage of engine/ and io/.
+sanitized_suite() {
+    command -v clang++ >/dev/null || { echo "sanitizers: clang++ not found"; return 1; }
+    CXX=clang++ cmake -S . -B build-check -DZORAVINA_SANITIZE=ON -DZORAVINA_COVERAGE=ON -DZORAVINA_BUILD_BENCH=OFF \
+        -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    cmake --build build-check -j"$(nproc)" >/dev/null
+    rm -rf build-check/profiles
+    LLVM_PROFILE_FILE="$PWD/build-check/profiles/%p-%m.profraw" ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-check --output-on-failure -j"$(nproc)" -E '^packaging$'
+    llvm-profdata-14 merge -sparse build-check/profiles/*.profraw -o build-check/coverage.profdata
+    local objects=(build-check/tests/zoravina_engine_tests -object build-check/tests/zoravina_screens_tests
+                   -object build-check/tests/zoravina_ui_tests -object build-check/tools/zoravina-cli)
+    llvm-cov-14 report "${objects[@]}" -instr-profile=build-check/coverage.profdata --show-branch-summary \
+        "$PWD/engine" "$PWD/io" | tee build-check/coverage.txt
+    # What is not covered, branch by branch, for the report's reader.
+    llvm-cov-14 show "${objects[@]}" -instr-profile=build-check/coverage.profdata --show-branches=count \
+        "$PWD/engine" "$PWD/io" >build-check/coverage-lines.txt
+    local branches
+    branches=$(awk '$1 == "TOTAL" {print $(NF)}' build-check/coverage.txt | tr -d '%')
+    echo "coverage: branches of engine/ and io/ ${branches} % (the uncovered ones: build-check/coverage-lines.txt)"
+    awk -v b="$branches" 'BEGIN {exit !(b >= 90)}' || { echo "coverage: below 90 %"; return 1; }
+}
+
 case "${1:-}" in
 run)
     install_missing "${packages[@]}"
@@ -67,6 +92,7 @@ test)
     install_missing "${packages[@]}" "${test_packages[@]}"
     build
     ctest --test-dir build --output-on-failure -j"$(nproc)"
+    sanitized_suite
     fuzz_smoke
     ;;
 *)

@@ -132,7 +132,8 @@ std::string toWindows1250(std::string_view utf8)
     for (const QChar c : text) {
         QByteArray one = encoder.encode(QStringView(&c, 1));
         if (encoder.hasError() || one.isEmpty()) {
-            encoder.resetState();
+            // The error state outlives resetState(), so a fresh encoder takes the next character.
+            encoder = QStringEncoder("windows-1250", QStringConverter::Flag::Stateless);
             one = "?";
         }
         bytes += one;

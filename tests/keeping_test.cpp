@@ -106,6 +106,53 @@ TEST(PoemFiles, ABrokenOrHostileFileGivesNothing)
         EXPECT_FALSE(readPoemFile(bytes)) << bytes.substr(0, 80);
 }
 
+TEST(PoemFiles, ToleratesWhatEditorsDoToLineEndsAndBlanksButNoGarbage)
+{
+    const std::string good = writePoemFile(samplePoem(PoemKind::Combination));
+    auto everywhere = [](std::string s, const std::string& from, const std::string& to) {
+        for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+            s.replace(at, from.size(), to);
+        return s;
+    };
+    const auto unix = readPoemFile(everywhere(good, "\r\n", "\n"));
+    ASSERT_TRUE(unix) << "a file saved again with LF line ends";
+    EXPECT_EQ(unix->darkLines[23], samplePoem(PoemKind::Combination).darkLines[23]);
+    const auto blanks = readPoemFile(everywhere(good, "\r\n2,4\r\n", "\r\n  2 ,\t4 \r\n"));
+    ASSERT_TRUE(blanks);
+    EXPECT_EQ(blanks->brightGroups, readPoemFile(good)->brightGroups);
+    EXPECT_EQ(blanks->darkGroups, readPoemFile(good)->darkGroups);
+
+    std::string longLine = good;
+    longLine.insert(longLine.find("\"Z3arja") + 1, std::string(2001, 'a'));
+    std::string trailing = good;
+    trailing.insert(trailing.find("\"\r\n", trailing.find("\"Z3arja") + 1) + 1, " x");
+    std::string unclosed = good.substr(0, good.rfind("\"EOF"));
+    unclosed = unclosed.substr(0, unclosed.rfind('"')) + "\r\n2\r\n";
+    for (const std::string& bytes : {longLine, trailing, unclosed})
+        EXPECT_FALSE(readPoemFile(bytes)) << bytes.substr(0, 60);
+}
+
+TEST(FileAccess, ReadsAreBoundedAndFailedWritesLeaveNothing)
+{
+    fixtures::TempFolder folder;
+    const std::string path = (folder.path / "pesem.orn").string();
+    ASSERT_TRUE(writeFileAtomically(path, "12345"));
+    EXPECT_EQ(readSmallFile(path, 5), "12345");
+    EXPECT_FALSE(readSmallFile(path, 4)) << "a file over the limit is not read";
+    EXPECT_FALSE(readSmallFile((folder.path / "ni.orn").string(), 5));
+    const std::string nowhere = (folder.path / "ni" / "mape.orn").string();
+    EXPECT_FALSE(writeFileAtomically(nowhere, "x"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path / "ni"));
+
+    EXPECT_EQ(toWindows1250("日č"), "?\xE8") << "what the code page lacks becomes a question mark";
+    EXPECT_EQ(withoutStraightQuotes("\"da\""), "”da”");
+    EXPECT_FALSE(readVerseFile(std::string(kLargestVerseFile + 1, 'a')));
+    const auto gaps = readVerseFile("2\r\n\r\n\"Prvi07\"\r\n  \t\r\n\"x\"\r\n\"Drugi08\"");
+    ASSERT_TRUE(gaps);
+    EXPECT_EQ(gaps->records, (std::vector<std::string>{"Prvi07", "Drugi08"}));
+    EXPECT_FALSE(gaps->whole) << "a record too short to hold a verse and its number";
+}
+
 TEST(VerseFiles, KeepEveryReadableRecordWhateverTheCountSays)
 {
     const auto good = readVerseFile(writeVerseFile({"Moj verz07", "Drugi verz30"}));

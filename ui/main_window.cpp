@@ -367,7 +367,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     const auto control = view_->controlOf(watched);
     if (!control)
         return QMainWindow::eventFilter(watched, event);
-    const auto [c, index] = *control;
+    const Control c = control->first;
+    const int index = control->second;
 
     if (c == Control::combo1 && type == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

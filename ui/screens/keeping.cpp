@@ -18,7 +18,6 @@ namespace zoravina {
 namespace {
 
 constexpr int kLinesPerColumn = 23;
-constexpr int kEnter = 13;
 constexpr const char* kPlainTitle = "Zoravina je Orn je Zoravina";
 constexpr const char* kOwnVersePrompt = "Vpišite svoj verz";
 constexpr const char* kSubtitle = " > Prva slovenska interaktivna pesem < ";
