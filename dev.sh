@@ -2,6 +2,7 @@
 # Sets up, builds, and then runs the program or its tests.
 #   bash dev.sh run    install what is missing, build, start the program
 #   bash dev.sh test   install what is missing, build, run every test
+#   bash dev.sh bench  install what is missing, build, print the benchmark table
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -95,8 +96,18 @@ test)
     sanitized_suite
     fuzz_smoke
     ;;
+bench)
+    # The benchmark table; Tracery's side needs Node and npm (skipped without them).
+    install_missing "${packages[@]}"
+    build
+    if command -v npm >/dev/null && [ ! -d build/tracery/node_modules/tracery-grammar ]; then
+        mkdir -p build/tracery
+        npm install --silent --no-audit --no-fund --prefix build/tracery tracery-grammar >/dev/null || true
+    fi
+    ./build/bench/zoravina_bench_report --tracery-dir build/tracery 2>/dev/null
+    ;;
 *)
-    echo "usage: bash dev.sh run|test" >&2
+    echo "usage: bash dev.sh run|test|bench" >&2
     exit 2
     ;;
 esac

@@ -64,12 +64,17 @@ private:
         const std::array<long long, rank> ix{static_cast<long long>(index)...};
         std::size_t result = 0;
         for (std::size_t d = 0; d < rank; ++d) {
-            if (ix[d] < 0 || ix[d] >= static_cast<long long>(extents[d]))
-                throw IndexError("index " + std::to_string(ix[d]) + " outside 0.." +
-                                 std::to_string(extents[d] - 1));
+            if (ix[d] < 0 || ix[d] >= static_cast<long long>(extents[d])) [[unlikely]]
+                outside(ix[d], extents[d]);
             result = result * extents[d] + static_cast<std::size_t>(ix[d]);
         }
         return result;
+    }
+
+    // Out of line, so that the checked access itself stays small enough to inline.
+    [[noreturn, gnu::cold, gnu::noinline]] static void outside(long long index, std::size_t extent)
+    {
+        throw IndexError("index " + std::to_string(index) + " outside 0.." + std::to_string(extent - 1));
     }
 
     std::vector<T> cells_ = std::vector<T>(cellCount);
