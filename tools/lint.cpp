@@ -123,8 +123,8 @@ private:
             fail("initial-code");
         // ...[code]M[3|6]L[3 after 6]P
         std::size_t i = v.size();
-        // A colon lets the next line go on either as a new sentence or in lower case.
-        if (i == 0 || std::u32string(U".!?,:").find(v[i - 1]) == std::u32string::npos)
+        // An ellipsis lets the next line go on either as a new sentence or in lower case.
+        if (i == 0 || std::u32string(U".!?,…").find(v[i - 1]) == std::u32string::npos)
             return fail("punctuation");
         --i;
         const bool yellowEnd = i >= 1 && v[i - 1] == U'3' && i >= 3 && v[i - 3] == U'6';
