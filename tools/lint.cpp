@@ -123,7 +123,8 @@ private:
             fail("initial-code");
         // ...[code]M[3|6]L[3 after 6]P
         std::size_t i = v.size();
-        if (i == 0 || std::u32string(U".!?,").find(v[i - 1]) == std::u32string::npos)
+        // An ellipsis lets the next line go on either as a new sentence or in lower case.
+        if (i == 0 || std::u32string(U".!?,…").find(v[i - 1]) == std::u32string::npos)
             return fail("punctuation");
         --i;
         const bool yellowEnd = i >= 1 && v[i - 1] == U'3' && i >= 3 && v[i - 3] == U'6';
@@ -216,7 +217,10 @@ void checkVerseFiles(const Corpus& corpus, const CorpusShape& shape, LintReport&
                         const bool copyOfSamePosition = it->second.side == side && it->second.position == position.position &&
                                                         it->second.block != block;
                         const bool questionMarks = text.find_first_not_of('?') == std::string::npos;
-                        if (!fresh && !copyOfSamePosition && !questionMarks)
+                        // The title line's variants are one sentence in different markup.
+                        const bool titleLine = position.position == kTitlePosition && it->second.side == side &&
+                                               it->second.position == kTitlePosition;
+                        if (!fresh && !copyOfSamePosition && !questionMarks && !titleLine)
                             report.violations.push_back({name, group.verseLines[v], "duplicate", "same as " + it->second.where + ": " + text});
                     }
                 }

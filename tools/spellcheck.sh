@@ -1,11 +1,25 @@
 #!/usr/bin/env bash
 # Every word of the verse corpus must be known to the Slovenian Hunspell
-# dictionary or stand on the project's allow-list.
+# dictionary or stand on the project's allow-list. A missing dictionary or an
+# empty corpus is a failure: a check that reads nothing must not pass.
 set -euo pipefail
-dir="$1"
+dir="${1:?usage: spellcheck.sh CORPUS-FOLDER}"
 allow="$(dirname "$0")/spelling-allow.txt"
-unknown=$(grep -hv -e '^[@#]' -e '^[[:space:]]*$' "$dir"/bright-*.txt "$dir"/dark-*.txt 2>/dev/null |
-    tr -d '0-9_' | hunspell -d sl_SI -l -i utf-8 | sort -u |
+if ! command -v hunspell >/dev/null ||
+   ! { hunspell -D </dev/null 2>&1 || true; } | grep -q '/sl_SI$'; then
+    echo "spelling: the Slovenian Hunspell dictionary (hunspell, hunspell-sl) is not installed"
+    echo "spelling: 0 passed, 1 failed"
+    exit 1
+fi
+shopt -s nullglob
+files=("$dir"/bright-*.txt "$dir"/dark-*.txt)
+words=$(grep -hv -e '^[@#]' -e '^[[:space:]]*$' "${files[@]}" /dev/null | tr -d '0-9_' || true)
+if [ -z "$words" ]; then
+    echo "spelling: no verses found in $dir"
+    echo "spelling: 0 passed, 1 failed"
+    exit 1
+fi
+unknown=$(printf '%s\n' "$words" | hunspell -d sl_SI -l -i utf-8 | sort -u |
     grep -vxF -f <(grep -v -e '^#' -e '^$' "$allow" | cut -d' ' -f1) || true)
 if [ -n "$unknown" ]; then
     echo "Words unknown to the Slovenian dictionary (fix them or add them to $allow with a reason):"
@@ -13,4 +27,4 @@ if [ -n "$unknown" ]; then
     echo "spelling: 0 passed, 1 failed"
     exit 1
 fi
-echo "spelling: 1 passed, 0 failed"
+echo "spelling: $(printf '%s\n' "$words" | wc -l) verses, 1 passed, 0 failed"
