@@ -21,7 +21,10 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-s
 # clang, libclang-rt-14-dev: the fuzz targets (libFuzzer with the address and undefined-behaviour sanitizers)
 # desktop-file-utils, appstream: validating the desktop entry and the AppStream data
 # llvm-14: llvm-profdata and llvm-cov for the coverage report
-test_packages=(clang libclang-rt-14-dev llvm-14 desktop-file-utils appstream)
+# cups, printer-driver-cups-pdf, poppler-utils: printing to a real PDF printer and reading the page back
+# pulseaudio, pulseaudio-utils, gstreamer1.0-pulseaudio: playing a melody through a real sound server
+test_packages=(clang libclang-rt-14-dev llvm-14 desktop-file-utils appstream cups printer-driver-cups-pdf poppler-utils
+               pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio)
 
 install_missing() {
     local missing=()

@@ -76,7 +76,7 @@ MainWindow::MainWindow(std::shared_ptr<const Corpus> corpus, Random random, Plat
 {
     if (!platform_) {
         desktop_ = std::make_unique<QtPlatform>(this);
-        sound_ = std::make_unique<QtSound>([this] { run([&] { form_->playbackDone(); }); });
+        sound_ = std::make_unique<QtSound>([this] { run([&] { form_->playbackDone(); }); }, this);
         speech_ = std::make_unique<EspeakSpeech>();
         ownPlatform_ = std::make_unique<Platform>(Platform{*desktop_, *desktop_, *desktop_, *desktop_, *desktop_, *sound_,
                                                            *speech_, *desktop_});

@@ -1,5 +1,8 @@
 #include "qt_platform.h"
 
+#include "poem_canvas.h"
+#include "qt_surface.h"
+
 #include <QAudioOutput>
 #include <QClipboard>
 #include <QColorDialog>
@@ -7,7 +10,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPainter>
@@ -15,6 +20,8 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QUrl>
 #include <QWidget>
 
@@ -49,19 +56,76 @@ std::optional<std::string> runDialog(QWidget* parent, const FileDialogSetup& set
     return dialog.selectedFiles().front().toStdString();
 }
 
-// The window's drawing area as it looks now, fitted to the page: its
-// widgets and the poem are painted as text, so the page keeps them sharp.
+// A widget's font at the same size in the painter's coordinates, whatever
+// the resolution of the device behind it.
+QFont onDevice(QFont font, const QPainter& painter)
+{
+    const double deviceDpi = painter.device() ? painter.device()->logicalDpiY() : 0;
+    if (deviceDpi > 0 && font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * QtSurface::measuredDpi() / deviceDpi);
+    return font;
+}
+
+// The widgets over the drawing, painted by hand in stacking order: handed to
+// a printer, QWidget::render would turn them into one bitmap, and the page's
+// text would no longer be text.
+void paintWidgets(QPainter& painter, const QWidget* parent)
+{
+    for (const QObject* object : parent->children()) {
+        const auto* widget = qobject_cast<const QWidget*>(object);
+        if (!widget || widget->isHidden() || widget->isWindow())
+            continue;
+        const QRect box = widget->geometry();
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            if (label->autoFillBackground())
+                painter.fillRect(box, label->palette().color(label->backgroundRole()));
+            const QPixmap picture = label->pixmap();
+            if (!picture.isNull()) {
+                painter.drawPixmap(box, picture);
+            } else if (!label->text().isEmpty()) {
+                painter.setFont(onDevice(label->font(), painter));
+                painter.setPen(label->palette().color(label->foregroundRole()));
+                painter.drawText(box.adjusted(label->margin(), label->margin(), -label->margin(), -label->margin()),
+                                 int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+            }
+        } else if (const auto* edit = qobject_cast<const QTextEdit*>(widget)) {
+            // Line by line, measured on the screen like the box itself.
+            painter.fillRect(box, edit->palette().color(QPalette::Base));
+            const QFontMetricsF metrics(edit->font());
+            const double margin = edit->document()->documentMargin();
+            QPointF at = QPointF(box.topLeft() + edit->viewport()->pos()) + QPointF(margin, margin + metrics.ascent());
+            painter.setFont(onDevice(edit->font(), painter));
+            painter.setPen(edit->palette().color(QPalette::Text));
+            for (const QString& line : edit->toPlainText().split(QLatin1Char('\n'))) {
+                painter.drawText(at, line);
+                at.ry() += metrics.lineSpacing();
+            }
+            continue;
+        } else {
+            const_cast<QWidget*>(widget)->render(&painter, box.topLeft(), QRegion(), QWidget::DrawWindowBackground);
+        }
+        painter.save();
+        painter.translate(box.topLeft());
+        paintWidgets(painter, widget);
+        painter.restore();
+    }
+}
+
+// The window's drawing area as it looks now, fitted to the page, with its
+// text as text so that the page stays sharp and can be searched.
 void paintWindow(QWidget* window, QPrinter& printer)
 {
-    QWidget* area = window->findChild<QWidget*>(QStringLiteral("canvas"));
-    if (!area)
-        area = window;
+    auto* canvas = window->findChild<PoemCanvas*>(QStringLiteral("canvas"));
+    QWidget* area = canvas ? static_cast<QWidget*>(canvas) : window;
     QPainter painter(&printer);
     const QRectF page = painter.viewport();
     const double scale = std::min(page.width() / area->width(), page.height() / area->height());
     painter.translate(page.x() + (page.width() - area->width() * scale) / 2, page.y());
     painter.scale(scale, scale);
-    area->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+    painter.setClipRect(QRect(QPoint(), area->size()));
+    if (canvas)
+        canvas->render(painter);
+    paintWidgets(painter, area);
 }
 
 } // namespace
@@ -109,6 +173,7 @@ PrintOutcome QtPlatform::printWindow(std::string& pdfPath)
 {
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         QPrinter printer(QPrinterInfo::defaultPrinter());
+        printer.setDocName(QStringLiteral("Zoravina"));
         printer.setPageOrientation(QPageLayout::Landscape);
         if (printer.isValid()) {
             paintWindow(window_, printer);
@@ -126,6 +191,7 @@ PrintOutcome QtPlatform::printWindow(std::string& pdfPath)
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
+    pdf.setDocName(QStringLiteral("Zoravina"));
     pdf.setPageOrientation(QPageLayout::Landscape);
     paintWindow(window_, pdf);
     if (pdf.printerState() == QPrinter::Error || !QFileInfo::exists(path))
@@ -150,7 +216,7 @@ Folders QtPlatform::folders() const
     return f;
 }
 
-QtSound::QtSound(std::function<void()> finished) : finished_(std::move(finished)) {}
+QtSound::QtSound(std::function<void()> finished, QObject* owner) : finished_(std::move(finished)), owner_(owner) {}
 
 QtSound::~QtSound()
 {
@@ -168,7 +234,8 @@ bool QtSound::open(const std::string& path)
         return false;
     if (!player_) {
         output_ = std::make_unique<QAudioOutput>();
-        player_ = std::make_unique<QMediaPlayer>();
+        player_ = std::make_unique<QMediaPlayer>(owner_);
+        player_->setObjectName(QStringLiteral("melodyPlayer"));
         player_->setAudioOutput(output_.get());
         QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, player_.get(),
                          [this](QMediaPlayer::MediaStatus status) {

@@ -38,7 +38,8 @@ private:
 // Wave files through Qt Multimedia; the end of a sound is reported once.
 class QtSound : public SoundDevice {
 public:
-    explicit QtSound(std::function<void()> finished);
+    // The player becomes a child of `owner`, where tests can find it as "melodyPlayer".
+    explicit QtSound(std::function<void()> finished, QObject* owner = nullptr);
     ~QtSound() override;
 
     bool open(const std::string& path) override;
@@ -50,6 +51,7 @@ private:
     std::unique_ptr<QAudioOutput> output_;
     std::unique_ptr<QMediaPlayer> player_;
     std::function<void()> finished_;
+    QObject* owner_ = nullptr;
     bool opened_ = false;
 };
 

@@ -3,6 +3,8 @@
 #include "display_settings.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPainter>
 
 namespace zoravina {
@@ -66,11 +68,26 @@ double QtSurface::textWidth(std::string_view utf8) const
 void QtSurface::paint(QPainter& painter) const
 {
     painter.setRenderHint(QPainter::TextAntialiasing);
+    // Point sizes resolve against the device's resolution; a printer's is far
+    // finer than the screen's the runs were measured on, so the sizes are
+    // carried over in design pixels.
+    const QPaintDevice* device = painter.device();
+    const double deviceDpi = device ? device->logicalDpiY() : 0;
+    const double factor = deviceDpi > 0 ? measuredDpi() / deviceDpi : 1.0;
     for (const TextRun& run : runs_) {
-        painter.setFont(run.font);
+        QFont font = run.font;
+        if (factor != 1.0 && font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * factor);
+        painter.setFont(font);
         painter.setPen(run.colour);
         painter.drawText(run.at, run.text);
     }
+}
+
+double QtSurface::measuredDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
 }
 
 } // namespace zoravina

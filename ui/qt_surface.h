@@ -41,6 +41,8 @@ public:
     const std::vector<TextRun>& runs() const { return runs_; }
     // Paints the runs; the painter's transform maps design pixels to its device.
     void paint(QPainter& painter) const;
+    // The resolution that point sizes were measured at: the screen's.
+    static double measuredDpi();
 
 private:
     QFont font_;
