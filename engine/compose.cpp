@@ -20,6 +20,8 @@ struct Run {
     std::int16_t threshold;
     int lengthLimit = kCombinedLengthLimit;
     int rejections = 0;
+    int widenings = 0;
+    std::array<int, kPositionExtent> rejectedAt{};
 
     const VerseStore& store() const { return engine.store; }
     PoemState& poem() { return engine.poem; }
@@ -164,15 +166,18 @@ struct Run {
         const std::size_t length = characterCount(poem().brightLines(pos)) + characterCount(poem().darkLines(pos));
         if (length <= static_cast<std::size_t>(lengthLimit))
             return false;
-        if (++rejections > kRejectionsBeforeWidening)
+        ++rejectedAt[static_cast<std::size_t>(pos)];
+        if (++rejections > kRejectionsBeforeWidening) {
             lengthLimit += kWidening;
+            ++widenings;
+        }
         return true;
     }
 };
 
 } // namespace
 
-void composePoem(Engine& engine)
+void composePoem(Engine& engine, ComposeStats* stats)
 {
     PoemState& P = engine.poem;
     const Selectivity selectivity = P.selectivity;
@@ -189,6 +194,8 @@ void composePoem(Engine& engine)
                 run.composeAtRandom(pos);
         } while (run.lineTooLong(pos));
     }
+    if (stats)
+        *stats = {run.rejections, run.widenings, run.rejectedAt};
 }
 
 } // namespace zoravina

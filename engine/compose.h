@@ -2,11 +2,18 @@
 
 #include "engine.h"
 
+#include <array>
+
 namespace zoravina {
 
 // Composes positions poem.firstPosition..poem.lastPosition of both the bright
 // and the dark poem. Index errors from the content propagate to the caller;
 // positions composed before the error keep their new verses.
-void composePoem(Engine& engine);
+struct ComposeStats {
+    int rejectedLines = 0;   // combination lines drawn again for their length
+    int widenings = 0;       // times the length limit had to grow
+    std::array<int, kPositionExtent> rejectedAt{};   // the same, per position
+};
+void composePoem(Engine& engine, ComposeStats* stats = nullptr);
 
 } // namespace zoravina

@@ -70,6 +70,62 @@ TEST(EmbeddedCorpus, TheLaterBlocksWriteTheirFixedRowsAndTheLastWriteWins)
             EXPECT_EQ(rowOf(g[TableId::fitBD], {p, r}, 30), std::string(30, '0'));
 }
 
+TEST(EmbeddedCorpus, TheQuotedRowsStandAsQuoted)
+{
+    Engine engine;
+    const auto& g = engine.grades;
+    loadTableBlock(engine.grades, *engine.corpus, 1);
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_EQ(rowOf(g[TableId::fitBD1], {r}, 7), "2333302");
+    EXPECT_EQ(rowOf(g[TableId::fitBD1], {4}, 7), "0000030");
+    const char* bd2[] = {"2222", "3333", "3322", "3322", "3332", "3322", "2222"};
+    for (int r = 1; r <= 7; ++r)
+        EXPECT_EQ(rowOf(g[TableId::fitBD2], {r}, 4), bd2[r - 1]);
+    loadTableBlock(engine.grades, *engine.corpus, 4);
+    const char* bb13[] = {"032113", "030333", "032033", "000313", "130203", "030233", "003030"};
+    for (int r = 1; r <= 7; ++r)
+        EXPECT_EQ(rowOf(g[TableId::fitBB], {13, r}, 6), bb13[r - 1]);
+    loadTableBlock(engine.grades, *engine.corpus, 6);
+    EXPECT_EQ(rowOf(g[TableId::fitBB], {23, 3}, 11), "20233002130");
+}
+
+// Positions 4 and 8 are graded by two blocks; the copies differ only where the
+// block before them must not be contradicted.
+TEST(EmbeddedCorpus, TheSecondCopiesOfGradeRowsDifferOnlyWhereTheyMust)
+{
+    Engine first, second;
+    loadTableBlock(first.grades, *first.corpus, 1);
+    loadTableBlock(second.grades, *second.corpus, 2);
+    const struct {
+        TableId table;
+        int columns;
+    } position4[] = {{TableId::fitBB4, 23}, {TableId::fitDD4, 30}, {TableId::fitBD4, 30}, {TableId::fitDB4, 24}};
+    for (const auto& [table, columns] : position4)
+        for (int r = 1; r <= 38; ++r)
+            if (!(table == TableId::fitDB4 && r == 1))
+                EXPECT_EQ(rowOf(first.grades[table], {r}, columns), rowOf(second.grades[table], {r}, columns))
+                    << tableShape(table).name << " row " << r;
+    EXPECT_EQ(rowOf(first.grades[TableId::fitDB4], {1}, 23), "00002300302000000000000");
+
+    Engine third;
+    loadTableBlock(third.grades, *third.corpus, 3);
+    for (int r = 1; r <= 5; ++r)
+        EXPECT_EQ(rowOf(second.grades[TableId::fitBB], {8, r}, 18), rowOf(third.grades[TableId::fitBB], {8, r}, 18));
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(rowOf(second.grades[TableId::fitDB], {8, r}, 18), rowOf(third.grades[TableId::fitDB], {8, r}, 18));
+        EXPECT_EQ(rowOf(second.grades[TableId::fitDD], {8, r}, 7).substr(0, 6), rowOf(third.grades[TableId::fitDD], {8, r}, 7).substr(0, 6));
+        EXPECT_EQ(second.grades[TableId::fitDD].at(8, r, 7), 0) << "block 2 writes six grades";
+    }
+    for (int r = 1; r <= 18; ++r)
+        EXPECT_EQ(rowOf(second.grades[TableId::fitBD], {8, r}, 7).substr(0, 6), rowOf(third.grades[TableId::fitBD], {8, r}, 7).substr(0, 6));
+    // Block 3's seventh grade survives a later load of block 2.
+    loadTableBlock(third.grades, *third.corpus, 2);
+    int seventh = 0;
+    for (int r = 1; r <= 18; ++r)
+        seventh += third.grades[TableId::fitBD].at(8, r, 7);
+    EXPECT_GT(seventh, 0);
+}
+
 TEST(EmbeddedCorpus, BlockTwoCopiesPositionFourWithItsSmallDifferences)
 {
     const Corpus& corpus = *embeddedCorpus();

@@ -9,6 +9,7 @@
 #include "poem_code.h"
 
 #include <charconv>
+#include <iomanip>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -308,6 +309,13 @@ int lint(const std::vector<std::string>& args)
     std::cout << "lint: " << report.versesChecked << " verses and " << report.gradeRowsChecked << " grade rows checked, "
               << report.violations.size() << " violations; missing " << report.missingVerses << " verses ("
               << report.missingGroups << " whole groups) and " << report.missingGradeRows << " grade rows\n";
+    const int grades = report.gradeMix[0] + report.gradeMix[1] + report.gradeMix[2] + report.gradeMix[3];
+    if (grades > 0) {
+        std::cout << "grades: " << grades << " in rows counted once;";
+        for (int g = 0; g < 4; ++g)
+            std::cout << " " << g << ": " << std::fixed << std::setprecision(1) << 100.0 * report.gradeMix[g] / grades << " %";
+        std::cout << "\n";
+    }
     const bool missing = report.missingVerses + report.missingGradeRows > 0;
     return !report.violations.empty() || (complete && missing) ? 1 : 0;
 }

@@ -252,6 +252,8 @@ void checkVerseFiles(const Corpus& corpus, const CorpusShape& shape, LintReport&
 
 void checkGradeFiles(const Corpus& corpus, const CorpusShape& shape, LintReport& report)
 {
+    // Rows that two blocks write are counted once in the mix.
+    std::set<std::pair<TableId, std::vector<int>>> counted;
     for (int block = 1; block <= kBlockCount; ++block) {
         const CorpusGradeFile& file = corpus.grades[block];
         const std::string name = file.file.empty() ? "grades-" + std::to_string(block) + ".txt" : file.file;
@@ -274,6 +276,13 @@ void checkGradeFiles(const Corpus& corpus, const CorpusShape& shape, LintReport&
                 fail("the row has " + std::to_string(row.digits.size()) + " grades, the table " + std::to_string(columns) + " columns");
             if (!written.insert({row.table, row.leading}).second)
                 fail("row written twice");
+            // A row of zeros lets the next pass take any candidate at all.
+            if (position >= 5 && row.digits.find_first_not_of('0') == std::string::npos)
+                fail("every grade of the row is 0");
+            if (counted.insert({row.table, row.leading}).second)
+                for (char digit : row.digits)
+                    if (digit >= '0' && digit <= '3')
+                        ++report.gradeMix[static_cast<std::size_t>(digit - '0')];
         }
         for (const GradeSet& set : shape.grades) {
             if (set.block != block)

@@ -4,6 +4,7 @@
 
 #include "corpus.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ struct LintReport {
     int missingVerses = 0;
     int missingGroups = 0;
     int missingGradeRows = 0;
+    std::array<int, 4> gradeMix{};   // how many grades are 0, 1, 2 and 3
 };
 
 LintReport lintCorpus(const std::vector<CorpusFile>& files, std::string_view shapeText);
