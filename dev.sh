@@ -23,8 +23,9 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-s
 # llvm-14: llvm-profdata and llvm-cov for the coverage report
 # cups, printer-driver-cups-pdf, poppler-utils: printing to a real PDF printer and reading the page back
 # pulseaudio, pulseaudio-utils, gstreamer1.0-pulseaudio: playing a melody through a real sound server
+# espeak-ng: the spoken recordings of the collection and "Preberi pesem"
 test_packages=(clang libclang-rt-14-dev llvm-14 desktop-file-utils appstream cups printer-driver-cups-pdf poppler-utils
-               pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio)
+               pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio espeak-ng)
 
 install_missing() {
     local missing=()
