@@ -1,7 +1,10 @@
 // A thousand poems of each kind, composed at the highest selectivity from the
-// corpus as it ships: what a reader would see if the grades let a fault through.
+// corpus as it ships, and the 108 poems of the collection: what a reader would
+// see if the grades or the codes let a fault through.
 
+#include "collection.h"
 #include "compose.h"
+#include "poem_code.h"
 #include "loaders.h"
 #include "text.h"
 
@@ -104,5 +107,43 @@ TEST(ComposedPoems, AThousandOfEachKindAreWholeAndKeepTheirSentencesTogether)
         if (kind == PoemKind::Combination) {
             EXPECT_LT(widened, kPoems / 100) << "the length limit had to grow in " << widened << " of " << kPoems << " poems";
         }
+    }
+}
+
+TEST(CollectionPoems, EveryEntryIsAWholePoemOfItsKindWithItsSentencesTogether)
+{
+    const Collection& collection = embeddedCollection();
+    ASSERT_TRUE(collection.errors.empty());
+    // The three poems whose codes are given keep them exactly.
+    EXPECT_EQ(collection.entry(1)->code,
+              "01100707370504010107011604040801010509020102010101011201030606060308100404010602040101010501L4");
+    EXPECT_EQ(collection.entry(7)->code,
+              "07010301220207010401050501050303040202010103010401040502010304030402040101030902041405080305D0");
+    EXPECT_EQ(collection.entry(4)->code,
+              "0108020804050305130413051202240104020602010602030202020502030602020105080806041004010101010401020203010210"
+              "030406010204040109010102010106050302080102020204020401020105060201040102020501S0");
+    Engine engine(embeddedCorpus(), Random(1));
+    for (int number = 1; number <= kCollectionPoems; ++number) {
+        const CollectionEntry* entry = collection.entry(number);
+        ASSERT_NE(entry, nullptr) << number;
+        const auto code = decodePoemCode(entry->code);
+        ASSERT_TRUE(code) << "entry " << number << " has no sound code: \"" << entry->code << '"';
+        EXPECT_EQ(code->kind, kindOfEntry(number)) << "entry " << number;
+        EXPECT_FALSE(entry->reason.empty()) << "entry " << number << " says why the poem fits its title";
+        engine.poem.brightLines.fill({});
+        engine.poem.darkLines.fill({});
+        rebuildPoem(engine, *code, number);
+        for (int p = 1; p <= kLastPosition; ++p) {
+            if (code->kind != PoemKind::Dark)
+                EXPECT_FALSE(engine.poem.brightLines(p).empty()) << "entry " << number << ", bright line " << p;
+            if (code->kind != PoemKind::Bright)
+                EXPECT_FALSE(engine.poem.darkLines(p).empty()) << "entry " << number << ", dark line " << p;
+        }
+        if (code->kind != PoemKind::Dark)
+            for (const std::string& fault : linkFaults(engine.poem.brightLines))
+                ADD_FAILURE() << "entry " << number << ", bright " << fault;
+        if (code->kind != PoemKind::Bright)
+            for (const std::string& fault : linkFaults(engine.poem.darkLines))
+                ADD_FAILURE() << "entry " << number << ", dark " << fault;
     }
 }
