@@ -1,4 +1,5 @@
 #include "compose.h"
+#include "pages.h"
 #include "page_display.h"
 #include "poem_display.h"
 #include "recording_surface.h"
@@ -203,4 +204,52 @@ TEST(PageDisplay, CentredPagesDoNotCountColourCodesButDoCountSubstitutes)
     const auto second = std::find_if(surface.runs.begin(), surface.runs.end(), [](const PrintedRun& r) { return r.y > 1800; });
     EXPECT_DOUBLE_EQ(second->x, 7750 - 6 * 270 / 2.0);
     EXPECT_EQ(settings.markup.background, 3) << "the starry picture stays";
+}
+
+namespace {
+
+std::string withoutCodes(const std::string& text)
+{
+    std::string out;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            out += c;
+    out.erase(0, out.find_first_not_of(' '));
+    out.erase(out.find_last_not_of(' ') + 1);
+    return out;
+}
+
+} // namespace
+
+// The example pages show verses of the corpus; a verse edited in the corpus
+// must not live on, changed or gone, on a page that says it is the poem's.
+TEST(PageContent, EveryVerseOnAnExamplePageStandsInTheCorpus)
+{
+    std::set<std::string> verses;
+    const Corpus& corpus = *embeddedCorpus();
+    for (const auto* side : {&corpus.bright, &corpus.dark})
+        for (const CorpusVerseFile& file : *side)
+            for (const CorpusPosition& position : file.positions)
+                for (const CorpusGroup& group : position.groups)
+                    for (const std::string& verse : group.verses)
+                        verses.insert(withoutCodes(verse));
+    int checked = 0;
+    for (const char* id : {"example-A", "example-B", "example-C", "example-D"}) {
+        const PageText* page = embeddedPages().page(id);
+        ASSERT_NE(page, nullptr) << id;
+        for (int l = 1; l <= kPageLines; ++l) {
+            std::string line = page->lines[l];
+            line.erase(0, line.find_first_not_of(' '));
+            // Explanations open with a colour code, headings spell every letter in red.
+            if (line.empty() || std::string("726").find(line[0]) != std::string::npos ||
+                (line.size() > 2 && line[0] == '4' && line[2] == '4'))
+                continue;
+            std::string text = withoutCodes(line);
+            if (text.find_first_not_of('?') == std::string::npos)
+                continue;
+            ++checked;
+            EXPECT_TRUE(verses.count(text)) << id << " line " << l << ": " << text;
+        }
+    }
+    EXPECT_GE(checked, 20);
 }

@@ -442,3 +442,24 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+// Every background under a real poem in both layouts: each picture is its own,
+// and the poem stays on top of it.
+TEST(Window, EveryBackgroundCarriesARealCombinationPoemInBothLayouts)
+{
+    Opened o(embeddedCorpus(), 23);
+    o.composeFromSettings(QStringLiteral("pesem_3"));
+    QList<QImage> seen;
+    for (const char* layout : {"1024 x 768", "800 X 600"}) {
+        chooseMenu(o.window, {"Grafika", "Ločljivost", layout});
+        for (const char* background : {"Geometrija", "Pokrajina", "Vesolje", "Modrijan"}) {
+            chooseMenu(o.window, {"Grafika", "Ozadje", background});
+            EXPECT_FALSE(o.window.surface().runs().empty()) << background << " in " << layout << " hides the poem";
+            const QImage image = o.window.canvas().grab().toImage();
+            for (const QImage& other : seen)
+                EXPECT_NE(image, other) << background << " in " << layout << " looks like another picture";
+            seen << image;
+            save(o.window, (std::string("background-") + background + "-" + (layout[0] == '8' ? "800" : "1024") + ".png").c_str());
+        }
+    }
+}

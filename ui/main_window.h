@@ -36,6 +36,7 @@ public:
     Form& form() { return *form_; }
     PoemCanvas& canvas() { return *canvas_; }
     WidgetView& view() { return *view_; }
+    const QtSurface& surface() const { return *surface_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
