@@ -72,6 +72,7 @@ sanitized_suite() {
     cmake --build build-check -j"$(nproc)" >/dev/null
     rm -rf build-check/profiles
     LLVM_PROFILE_FILE="$PWD/build-check/profiles/%p-%m.profraw" ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
         UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-check --output-on-failure -j"$(nproc)" -E '^packaging$'
     llvm-profdata-14 merge -sparse build-check/profiles/*.profraw -o build-check/coverage.profdata
     local objects=(build-check/tests/zoravina_engine_tests -object build-check/tests/zoravina_screens_tests
