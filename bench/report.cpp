@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
@@ -278,7 +279,7 @@ double traceryMilliseconds(const QString& traceryDir)
         "const ms = Number(process.hrtime.bigint() - start) / 1e6;"
         "console.log((ms / n).toFixed(6), length > 0 ? 'ok' : 'empty');");
     QProcess child;
-    child.start(node, {QStringLiteral("-e"), script, grammarPath, traceryDir});
+    child.start(node, {QStringLiteral("-e"), script, grammarPath, QDir(traceryDir).absolutePath()});
     child.waitForFinished(300000);
     const QList<QByteArray> words = child.readAllStandardOutput().trimmed().split(' ');
     return words.size() == 2 && words[1] == "ok" ? words[0].toDouble() : -1;
