@@ -138,6 +138,10 @@ TEST(CollectionPoems, EveryEntryIsAWholePoemOfItsKindWithItsSentencesTogether)
                 EXPECT_FALSE(engine.poem.brightLines(p).empty()) << "entry " << number << ", bright line " << p;
             if (code->kind != PoemKind::Bright)
                 EXPECT_FALSE(engine.poem.darkLines(p).empty()) << "entry " << number << ", dark line " << p;
+            // A combination line longer than 110 visible characters crowds the window.
+            if (code->kind == PoemKind::Combination)
+                EXPECT_LE(characterCount(plain(engine.poem.brightLines(p))) + characterCount(plain(engine.poem.darkLines(p))), 110u)
+                    << "entry " << number << ", line " << p;
         }
         if (code->kind != PoemKind::Dark)
             for (const std::string& fault : linkFaults(engine.poem.brightLines))
