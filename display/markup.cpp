@@ -159,6 +159,15 @@ std::string codeDigits(std::string_view line)
     return digits;
 }
 
+std::string withoutVerseCodes(std::string_view line)
+{
+    std::string out;
+    for (char c : line)
+        if (c < '3' || c > '9')
+            out.push_back(c);
+    return out;
+}
+
 void beginLine(Surface& surface, const MarkupSettings& settings, StylePass& pass)
 {
     surface.setColour(settings.initialColour);

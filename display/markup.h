@@ -42,6 +42,8 @@ struct StylePass {
 std::string twoColourFilter(std::string_view line, std::optional<char>& lastCode);
 // The verse codes "3".."9" of a line, in order; their width is not visible.
 std::string codeDigits(std::string_view line);
+// The line as a reader sees it: the verse codes "3".."9" left out.
+std::string withoutVerseCodes(std::string_view line);
 void beginLine(Surface& surface, const MarkupSettings& settings, StylePass& pass);
 void printVerseLine(std::string_view line, const MarkupSettings& settings, StylePass& pass, Surface& surface);
 void printPageLine(std::string_view line, const MarkupSettings& settings, StylePass& pass, Surface& surface);

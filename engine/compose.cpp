@@ -21,7 +21,6 @@ struct Run {
     int lengthLimit = kCombinedLengthLimit;
     int rejections = 0;
     int widenings = 0;
-    std::array<int, kPositionExtent> rejectedAt{};
 
     const VerseStore& store() const { return engine.store; }
     PoemState& poem() { return engine.poem; }
@@ -166,7 +165,6 @@ struct Run {
         const std::size_t length = characterCount(poem().brightLines(pos)) + characterCount(poem().darkLines(pos));
         if (length <= static_cast<std::size_t>(lengthLimit))
             return false;
-        ++rejectedAt[static_cast<std::size_t>(pos)];
         if (++rejections > kRejectionsBeforeWidening) {
             lengthLimit += kWidening;
             ++widenings;
@@ -195,7 +193,7 @@ void composePoem(Engine& engine, ComposeStats* stats)
         } while (run.lineTooLong(pos));
     }
     if (stats)
-        *stats = {run.rejections, run.widenings, run.rejectedAt};
+        *stats = {run.rejections, run.widenings};
 }
 
 } // namespace zoravina

@@ -2,8 +2,6 @@
 
 #include "engine.h"
 
-#include <array>
-
 namespace zoravina {
 
 // Composes positions poem.firstPosition..poem.lastPosition of both the bright
@@ -12,7 +10,6 @@ namespace zoravina {
 struct ComposeStats {
     int rejectedLines = 0;   // combination lines drawn again for their length
     int widenings = 0;       // times the length limit had to grow
-    std::array<int, kPositionExtent> rejectedAt{};   // the same, per position
 };
 void composePoem(Engine& engine, ComposeStats* stats = nullptr);
 

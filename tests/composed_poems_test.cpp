@@ -6,6 +6,7 @@
 #include "compose.h"
 #include "poem_code.h"
 #include "loaders.h"
+#include "markup.h"
 #include "text.h"
 
 #include <gtest/gtest.h>
@@ -19,19 +20,10 @@ namespace {
 
 constexpr int kPoems = 1000;
 
-std::string plain(const std::string& verse)
-{
-    std::string out;
-    for (char c : verse)
-        if (c < '0' || c > '9')
-            out += c;
-    return out;
-}
-
 // The first letter of a line, or 0 for a line of question marks.
 char32_t opening(const std::string& verse)
 {
-    for (char32_t c : decodeUtf8(plain(verse)))
+    for (char32_t c : decodeUtf8(withoutVerseCodes(verse)))
         if (c != U' ')
             return c == U'?' ? 0 : c;
     return 0;
@@ -49,7 +41,7 @@ bool isUpper(char32_t c)
 
 char32_t closing(const std::string& verse)
 {
-    const std::u32string text = decodeUtf8(plain(verse));
+    const std::u32string text = decodeUtf8(withoutVerseCodes(verse));
     return text.empty() ? 0 : text.back();
 }
 
@@ -66,7 +58,7 @@ std::vector<std::string> linkFaults(const Grid<std::string, kPositionExtent>& li
         const bool endsSentence = end == U'.' || end == U'!' || end == U'?';
         const bool goesOn = end == U',' || end == U':';
         if ((endsSentence && isLower(next)) || (goesOn && isUpper(next)))
-            faults.push_back(std::to_string(p) + ": " + plain(lines(p)) + " / " + plain(lines(p + 1)));
+            faults.push_back(std::to_string(p) + ": " + withoutVerseCodes(lines(p)) + " / " + withoutVerseCodes(lines(p + 1)));
     }
     return faults;
 }
@@ -88,10 +80,12 @@ TEST(ComposedPoems, AThousandOfEachKindAreWholeAndKeepTheirSentencesTogether)
             composePoem(engine, &stats);
             widened += stats.widenings > 0 ? 1 : 0;
             for (int p = 1; p <= kLastPosition; ++p) {
-                if (kind != PoemKind::Dark)
+                if (kind != PoemKind::Dark) {
                     ASSERT_FALSE(engine.poem.brightLines(p).empty()) << "bright line " << p << " of poem " << n;
-                if (kind != PoemKind::Bright)
+                }
+                if (kind != PoemKind::Bright) {
                     ASSERT_FALSE(engine.poem.darkLines(p).empty()) << "dark line " << p << " of poem " << n;
+                }
             }
             for (const auto* column : {&engine.poem.brightLines, &engine.poem.darkLines})
                 if ((column == &engine.poem.brightLines) != (kind == PoemKind::Dark))
@@ -134,14 +128,18 @@ TEST(CollectionPoems, EveryEntryIsAWholePoemOfItsKindWithItsSentencesTogether)
         engine.poem.darkLines.fill({});
         rebuildPoem(engine, *code, number);
         for (int p = 1; p <= kLastPosition; ++p) {
-            if (code->kind != PoemKind::Dark)
-                EXPECT_FALSE(engine.poem.brightLines(p).empty()) << "entry " << number << ", bright line " << p;
-            if (code->kind != PoemKind::Bright)
-                EXPECT_FALSE(engine.poem.darkLines(p).empty()) << "entry " << number << ", dark line " << p;
+            const std::string bright = withoutVerseCodes(engine.poem.brightLines(p));
+            const std::string dark = withoutVerseCodes(engine.poem.darkLines(p));
+            if (code->kind != PoemKind::Dark) {
+                EXPECT_FALSE(bright.empty()) << "entry " << number << ", bright line " << p;
+            }
+            if (code->kind != PoemKind::Bright) {
+                EXPECT_FALSE(dark.empty()) << "entry " << number << ", dark line " << p;
+            }
             // A combination line longer than 110 visible characters crowds the window.
-            if (code->kind == PoemKind::Combination)
-                EXPECT_LE(characterCount(plain(engine.poem.brightLines(p))) + characterCount(plain(engine.poem.darkLines(p))), 110u)
-                    << "entry " << number << ", line " << p;
+            if (code->kind == PoemKind::Combination) {
+                EXPECT_LE(characterCount(bright) + characterCount(dark), 110u) << "entry " << number << ", line " << p;
+            }
         }
         if (code->kind != PoemKind::Dark)
             for (const std::string& fault : linkFaults(engine.poem.brightLines))

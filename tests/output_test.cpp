@@ -3,6 +3,7 @@
 // appearance menus, on the model of the window with a scripted platform.
 
 #include "form_harness.h"
+#include "markup.h"
 #include "pages.h"
 
 #include <gtest/gtest.h>
@@ -11,16 +12,6 @@ using namespace zoravina;
 namespace fs = std::filesystem;
 using Harness = fixtures::FormHarness;
 
-namespace {
-std::string withoutCodes(const std::string& verse)
-{
-    std::string out;
-    for (char c : verse)
-        if (c < '3' || c > '9')
-            out.push_back(c);
-    return out;
-}
-} // namespace
 
 TEST(Printing, TheSimpleFormIsPlainTextInFiveStanzasUnderTheTitle)
 {
@@ -123,7 +114,7 @@ TEST(Sound, TheReadingAloudSpeaksThePoemWithoutMarkupAndPausesAtTheStanzas)
     for (std::size_t at = words.find('<'); at != std::string::npos; at = words.find('<'))
         words.erase(at, words.find('>', at) - at + 1);
     EXPECT_EQ(words.find_first_of("3456789"), std::string::npos) << "markup digits are not spoken: " << words;
-    EXPECT_NE(words.find(withoutCodes(h.engine.poem.brightLines(2))), std::string::npos);
+    EXPECT_NE(words.find(withoutVerseCodes(h.engine.poem.brightLines(2))), std::string::npos);
     int stanzas = 0;
     for (std::size_t at = ssml.find("900ms"); at != std::string::npos; at = ssml.find("900ms", at + 1))
         ++stanzas;

@@ -1,6 +1,7 @@
 #include "widget_view.h"
 
 #include "display_settings.h"
+#include "markup.h"
 #include "pictures.h"
 #include "poem_canvas.h"
 #include "qt_surface.h"
@@ -28,15 +29,6 @@ namespace {
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QString text(const std::string& s) { return QString::fromStdString(s); }
-
-std::string withoutCodes(const std::string& verse)
-{
-    std::string out;
-    for (char c : verse)
-        if (c < '3' || c > '9')
-            out.push_back(c);
-    return out;
-}
 
 QString css(Colour c) { return QStringLiteral("rgb(%1, %2, %3)").arg(redOf(c)).arg(greenOf(c)).arg(blueOf(c)); }
 
@@ -383,7 +375,7 @@ void WidgetView::applyItems(Control control)
         // The reader chooses among verses, not markup: the list shows them without their colour codes.
         const bool verses = control == Control::combo1;
         for (const std::string& item : s.items)
-            list->addItem(verses ? text(withoutCodes(item)) : text(item));
+            list->addItem(verses ? text(withoutVerseCodes(item)) : text(item));
         for (int row = 0; row < list->count(); ++row)
             list->item(row)->setSelected(s.itemSelected[static_cast<std::size_t>(row)]);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {

@@ -109,6 +109,7 @@ public:
     void readPoemAloud();
     void installProgram();
     std::pair<std::string, std::string> installTargets() const;
+    void applySetting(OptionGroup group, int index);
     bool runsInstalled() const;
 
     // Help and information pages, examples, the notice panel.

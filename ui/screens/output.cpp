@@ -3,6 +3,7 @@
 
 #include "form.h"
 
+#include "markup.h"
 #include "page_display.h"
 #include "pages.h"
 #include "poem_display.h"
@@ -29,15 +30,6 @@ std::string plainLine(const std::string& line)
     std::string out;
     for (char c : line)
         if (c < '2' || c > ':')
-            out.push_back(c);
-    return out;
-}
-
-std::string withoutVerseCodes(const std::string& line)
-{
-    std::string out;
-    for (char c : line)
-        if (c < '3' || c > '9')
             out.push_back(c);
     return out;
 }

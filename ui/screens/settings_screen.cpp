@@ -141,6 +141,12 @@ void Form::optionClicked(OptionGroup group, int index)
     for (int i = spec.firstIndex; i <= spec.lastIndex; ++i)
         if (controls_.isSelected(options, i) != (i == index))
             controls_.setSelected(options, i, i == index);
+    applySetting(group, index);
+}
+
+// The setting an option or a corner item stands for, and the text colour that goes with the kind.
+void Form::applySetting(OptionGroup group, int index)
+{
     PoemState& poem = engine_.poem;
     const auto value = static_cast<std::int16_t>(index);
     switch (group) {
@@ -194,18 +200,7 @@ void Form::cornerItemClick(Control items, int index)
     const CornerMenu* menu = menuWith(&CornerMenu::items, items);
     if (!menu)
         return;
-    PoemState& poem = engine_.poem;
-    const auto value = static_cast<std::int16_t>(index);
-    switch (menu->setting) {
-    case OptionGroup::Alignment: display_.alignment = static_cast<Alignment>(value); break;
-    case OptionGroup::Kind:
-        poem.poemKind = static_cast<PoemKind>(value);
-        display_.markup.textColour = textColourFor(poem.poemKind);
-        break;
-    case OptionGroup::Correction: poem.correctionMode = static_cast<CorrectionMode>(value); break;
-    case OptionGroup::Selectivity: poem.selectivity = static_cast<Selectivity>(value); break;
-    case OptionGroup::ColourMode: break;
-    }
+    applySetting(menu->setting, index);
     forEachItem(items, [&](int i) { controls_.setTransparent(items, i, i == index); });
 }
 
